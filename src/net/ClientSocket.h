@@ -1,0 +1,95 @@
+// The client socket as the rest of the program relies on it: one non-blocking TCP
+// connection to port 6661, driven by the user-interface event loop. This base class
+// keeps the rules every implementation shares (the target properties, the event
+// handler); the transport (Qt/POSIX for the program, a scripted fake for tests)
+// lives in the subclasses.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ringlook::net {
+
+// Windows Sockets error numbers, the codes the connection handlers show.
+namespace socket_error {
+inline constexpr int kNoTarget = 1110;
+inline constexpr int kAborted = 10053;
+inline constexpr int kReset = 10054;
+inline constexpr int kTimedOut = 10060;
+inline constexpr int kRefused = 10061;
+inline constexpr int kHostUnreachable = 10065;
+inline constexpr int kNetUnreachable = 10051;
+inline constexpr int kHostNotFound = 11001;
+}  // namespace socket_error
+
+// The failed step an error event names; the client ignores it.
+enum class ErrorEvent { General = 0, Send = 1, Receive = 2, Connect = 3, Disconnect = 4, Accept = 5, Lookup = 6 };
+
+// The main window implements these; every call comes from the event loop on the
+// user-interface thread, or from inside the socket call the comment names.
+class ClientSocketEvents {
+ public:
+  virtual ~ClientSocketEvents() = default;
+  virtual void ClientSocket1Connecting() = 0;
+  virtual void ClientSocket1Connect() = 0;
+  virtual void ClientSocket1Disconnect() = 0;
+  virtual void ClientSocket1Read() = 0;
+  virtual void ClientSocket1Error(ErrorEvent errorEvent, int& errorCode) = 0;
+};
+
+class ClientSocket {
+ public:
+  static constexpr std::uint16_t kPort = 6661;
+
+  virtual ~ClientSocket() = default;
+  ClientSocket(const ClientSocket&) = delete;
+  ClientSocket& operator=(const ClientSocket&) = delete;
+
+  void SetEvents(ClientSocketEvents* events) { events_ = events; }
+
+  // True only from just before OnConnect until just before OnDisconnect.
+  [[nodiscard]] virtual bool Active() const = 0;
+  // true: start an attempt when not connected (replacing one under way).
+  // false: when connected, OnDisconnect runs inside this call; otherwise nothing.
+  virtual void SetActive(bool active) = 0;
+
+  [[nodiscard]] const std::string& Host() const { return host_; }
+  [[nodiscard]] const std::string& Address() const { return address_; }
+  // A change that is more than letter case is refused while Active with
+  // Error("Can't change value while socket is active").
+  void SetHost(std::string_view host);
+  void SetAddress(std::string_view address);
+
+  // One send request: the bytes taken, 0 when not connected, -1 when it would block.
+  virtual int SendBytes(std::string_view bytes) = 0;
+  // Bytes readable now without waiting; 0 when not connected.
+  virtual int AvailableBytes() = 0;
+  // Up to count bytes; 0 when not connected, -1 when nothing is waiting.
+  virtual int ReadBytes(char* buffer, int count) = 0;
+
+ protected:
+  ClientSocket() = default;
+  [[nodiscard]] ClientSocketEvents* Events() const { return events_; }
+
+ private:
+  void SetTargetText(std::string& field, std::string_view text);
+
+  ClientSocketEvents* events_ = nullptr;
+  std::string host_;
+  std::string address_;
+};
+
+// Converts a dotted IPv4 text the way the socket does: a text that is not one
+// gives the all-ones address 255.255.255.255 (0xFFFFFFFF), host byte order.
+std::uint32_t DottedAddress(std::string_view text);
+
+// What an attempt aims at: a name to look up, an address, or nothing (code 1110).
+struct Target {
+  enum class Kind { None, Lookup, Address } kind = Kind::None;
+  std::string host;          // for Lookup
+  std::uint32_t address = 0; // for Address, host byte order
+};
+Target CurrentTarget(const ClientSocket& socket);
+
+}  // namespace ringlook::net

@@ -1,0 +1,110 @@
+// Request builders and server-message readers: see Messages.h.
+#include "net/Messages.h"
+
+#include "common/Text.h"
+#include "net/Fields.h"
+
+namespace ringlook::net {
+
+namespace {
+constexpr std::size_t kShortestRecordList = 10;
+
+std::string Joined(std::string_view keyword, std::string_view field) {
+  std::string out;
+  out.reserve(keyword.size() + 1 + field.size());
+  out.append(keyword).push_back(kFieldSeparator);
+  out.append(field);
+  return out;
+}
+}  // namespace
+
+CallerRecord CallerRecord::Read(std::string_view record) {
+  CallerRecord r;
+  r.Name = NextField(record);
+  r.Flag = NextField(record);
+  r.Detail = NextField(record);
+  r.Number = NextField(record);
+  r.TodayCount = NextField(record);
+  return r;
+}
+
+std::string HistoryRequest() { return std::string(kHistory); }
+
+std::string NickRequest(std::string_view nickname) { return Joined("NICK", TrimmedView(nickname)); }
+
+std::string FindRequest(std::string_view searchText) {
+  return Joined("FIND", TrimmedView(UpperCased(searchText)));
+}
+
+std::string GetRequest(std::string_view lineNumber) { return Joined("GET", lineNumber); }
+
+std::string AddRequest(std::string_view numberField) {
+  return Joined("ADD", TrimmedView(numberField));
+}
+
+std::string FlagFor(std::string_view noteText, bool alertChecked) {
+  if (alertChecked) return "2";
+  return TrimmedView(noteText).empty() ? "0" : "1";
+}
+
+std::string SetRequest(std::string_view selectedNumber, std::string_view nameField,
+                       std::string_view noteText, bool alertChecked) {
+  const std::string_view note = TrimmedView(FirstChars(noteText, kNoteLimit));
+  std::string out = Joined("SET", selectedNumber);
+  out.push_back(kFieldSeparator);
+  out.append(TrimmedView(FirstChars(nameField, kNameLimit))).push_back(kFieldSeparator);
+  out.append(note).push_back(kFieldSeparator);
+  out.append(FlagFor(note, alertChecked)).push_back(kFieldSeparator);
+  return out;
+}
+
+std::string DeleteRequest(std::string_view lineNumber) { return Joined("DELETE", lineNumber); }
+
+std::string NameListRequest() { return Joined(kNameList, ""); }
+
+std::string MsgRequest(std::string_view recipient, std::string_view sender, std::string_view body) {
+  std::string out = Joined(kMsg, recipient);
+  out.push_back(kFieldSeparator);
+  out.append(sender).push_back(kFieldSeparator);
+  out.append(FirstChars(body, kMessageLimit));
+  return out;
+}
+
+std::string_view ReadRecordList(std::string_view list,
+                                const std::function<bool(std::string_view record)>& visit) {
+  while (list.size() > kShortestRecordList) {
+    if (!visit(FieldBefore(list, kRecordSeparator))) break;
+    // Without a "~" nothing would be dropped and the same empty record would come
+    // back for ever: the list ends here.
+    if (list.find(kRecordSeparator) == std::string_view::npos) break;
+    list = DropThrough(list, kRecordSeparator);
+  }
+  return list;
+}
+
+std::string_view ReadNameList(std::string_view list,
+                              const std::function<void(std::string_view name)>& visit) {
+  while (list.find(kFieldSeparator) != std::string_view::npos) {
+    visit(NextField(list));
+  }
+  return list;
+}
+
+ReceivedMessage ReadMessage(std::string_view afterKeyword) {
+  ReceivedMessage m;
+  m.Sender = NextField(afterKeyword);
+  m.Body = afterKeyword;
+  return m;
+}
+
+NumberRecord ReadNumberRecord(std::string_view afterKeyword, std::string_view* rest) {
+  NumberRecord r;
+  r.Number = NextField(afterKeyword);
+  r.Name = NextField(afterKeyword);
+  r.Note = NextField(afterKeyword);
+  if (rest != nullptr) *rest = afterKeyword;
+  r.Flag = FieldBefore(afterKeyword, kFieldSeparator);
+  return r;
+}
+
+}  // namespace ringlook::net

@@ -1,0 +1,82 @@
+// The messages that cross the connection: the request bytes the client builds and
+// the readers of the server's messages. Every byte here is defined once.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace ringlook::net {
+
+// Server keywords, in the order the dispatch tests them.
+inline constexpr std::string_view kWrongNick = "WRONGNICK";
+inline constexpr std::string_view kMsg = "MSG";
+inline constexpr std::string_view kNieuw = "NIEUW";
+inline constexpr std::string_view kWijzig = "WIJZIG";
+inline constexpr std::string_view kUpdateBellers = "UPDATEBELLERS";
+inline constexpr std::string_view kHistory = "HISTORY";
+inline constexpr std::string_view kReplyFind = "REPLYFIND";
+inline constexpr std::string_view kNameList = "NAMELIST";
+inline constexpr std::string_view kReplyGet = "REPLYGET";
+
+// One call as the server describes it: five fields, each followed by "^".
+struct CallerRecord {
+  std::string Name;
+  std::string Flag;
+  std::string Detail;
+  std::string Number;
+  std::string TodayCount;
+
+  // Bytes after the fifth "^" are ignored; fields from the first missing "^" on are empty.
+  static CallerRecord Read(std::string_view record);
+};
+
+// The directory entry of one number, as REPLYGET carries it and SET sends it.
+struct NumberRecord {
+  std::string Number;
+  std::string Name;
+  std::string Note;
+  std::string Flag;
+};
+
+// Requests: exactly the bytes of one SendBytes call.
+std::string HistoryRequest();
+std::string NickRequest(std::string_view nickname);
+std::string FindRequest(std::string_view searchText);
+std::string GetRequest(std::string_view lineNumber);
+std::string AddRequest(std::string_view numberField);
+std::string SetRequest(std::string_view selectedNumber, std::string_view nameField,
+                       std::string_view noteText, bool alertChecked);
+std::string DeleteRequest(std::string_view lineNumber);
+std::string NameListRequest();
+std::string MsgRequest(std::string_view recipient, std::string_view sender, std::string_view body);
+
+inline constexpr std::size_t kNameLimit = 37;
+inline constexpr std::size_t kNoteLimit = 1024;
+inline constexpr std::size_t kMessageLimit = 400;
+
+// The flag SET sends: "2" for alert, else "1" when the trimmed note is not empty, else "0".
+std::string FlagFor(std::string_view noteText, bool alertChecked);
+
+// Reads a record list (HISTORY, REPLYFIND body after the keyword): while more than
+// 10 bytes remain, hands the record before the next "~" to visit and drops it with
+// its "~". visit returns false to stop at once. Returns the unread remainder.
+std::string_view ReadRecordList(std::string_view list,
+                                const std::function<bool(std::string_view record)>& visit);
+
+// Reads a name list (NAMELIST body): each name followed by "^"; returns the bytes
+// after the last "^".
+std::string_view ReadNameList(std::string_view list,
+                              const std::function<void(std::string_view name)>& visit);
+
+// MSG body after the keyword: the sender field, then everything after its "^".
+struct ReceivedMessage {
+  std::string_view Sender;
+  std::string_view Body;
+};
+ReceivedMessage ReadMessage(std::string_view afterKeyword);
+
+// REPLYGET body after the keyword: four fields; Rest is the flag field and what follows.
+NumberRecord ReadNumberRecord(std::string_view afterKeyword, std::string_view* rest = nullptr);
+
+}  // namespace ringlook::net

@@ -1,0 +1,45 @@
+// The application as the logic sees it: its task-bar title, minimising and
+// restoring, message boxes, and the nested event processing that Pauze, modal
+// dialogs and message boxes rely on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace ringlook::ui {
+
+class Form;
+
+enum class MessageKind { Error, Information, Confirmation };
+enum class MessageAnswer { Ok, Yes, No };
+
+class Application {
+ public:
+  virtual ~Application() = default;
+
+  [[nodiscard]] virtual std::string Title() const = 0;
+  virtual void SetTitle(std::string_view title) = 0;
+  virtual void Minimize() = 0;
+  virtual void Restore() = 0;
+  [[nodiscard]] virtual bool Minimized() const = 0;
+  // Restores when minimised, then puts form above all windows and at once back in
+  // the normal layer, without activating, moving or resizing it.
+  virtual void RaiseWithoutActivating(Form& form) = 0;
+  // A Confirmation box has Yes and No; the others have Ok. Events go on meanwhile.
+  virtual MessageAnswer MessageBox(std::string_view text, MessageKind kind) = 0;
+  virtual void Beep() = 0;
+  virtual void SetClipboardText(std::string_view text) = 0;
+  virtual void OpenAddress(std::string_view url) = 0;
+  virtual void ShowHelpContext(int context) = 0;
+  virtual void ShowHelpTopic(std::string_view topic) = 0;
+  // Screen resolution in pixels per logical inch.
+  [[nodiscard]] virtual int LogicalDpi() const = 0;
+  // Handles pending events; when none is pending, sleeps until the next event or
+  // until the tick deadline, whichever comes first. Never spins.
+  virtual void ProcessEvents(std::uint64_t deadlineTick) = 0;
+  // Ends the main event loop.
+  virtual void Terminate() = 0;
+};
+
+}  // namespace ringlook::ui

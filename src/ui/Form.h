@@ -1,0 +1,41 @@
+// A top-level window: the main window or one of the four dialogs.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace ringlook::ui {
+
+enum class ModalResult { None = 0, Ok = 1, Cancel = 2 };
+
+class Form {
+ public:
+  virtual ~Form() = default;
+  Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  [[nodiscard]] virtual std::string Caption() const = 0;
+  virtual void SetCaption(std::string_view caption) = 0;
+  [[nodiscard]] virtual bool Visible() const = 0;
+  virtual void Show() = 0;
+  // Shows the window modally, processing events until it closes; returns how it closed.
+  virtual ModalResult ShowModal() = 0;
+  // Asks the window to close with a result; OnCloseQuery may keep it open.
+  virtual void Close(ModalResult result) = 0;
+  [[nodiscard]] virtual int Left() const = 0;
+  [[nodiscard]] virtual int Top() const = 0;
+  virtual void SetLeft(int left) = 0;
+  virtual void SetTop(int top) = 0;
+  [[nodiscard]] virtual int Width() const = 0;
+  [[nodiscard]] virtual int Height() const = 0;
+  // Width fixed at the current width, height at least the current height.
+  virtual void FreezeWidthAndMinimumHeight() = 0;
+
+  std::function<void()> OnActivate;
+  // Runs when the window is asked to close; false keeps it open.
+  std::function<bool()> OnCloseQuery;
+};
+
+}  // namespace ringlook::ui

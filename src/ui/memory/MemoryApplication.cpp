@@ -1,0 +1,29 @@
+// In-memory application: see MemoryApplication.h.
+#include "ui/memory/MemoryApplication.h"
+
+namespace ringlook::ui {
+
+void MemoryApplication::Restore() {
+  minimized_ = false;
+  ++restores_;
+}
+
+void MemoryApplication::RaiseWithoutActivating(Form& /*form*/) {
+  if (minimized_) Restore();
+  ++raises_;
+}
+
+MessageAnswer MemoryApplication::MessageBox(std::string_view text, MessageKind kind) {
+  boxes_.push_back({std::string(text), kind});
+  if (answers_.empty()) return kind == MessageKind::Confirmation ? MessageAnswer::No : MessageAnswer::Ok;
+  Answer next = std::move(answers_.front());
+  answers_.pop_front();
+  if (next.whileOpen) next.whileOpen();
+  return next.answer;
+}
+
+void MemoryApplication::AnswerNextBox(MessageAnswer answer, std::function<void()> whileOpen) {
+  answers_.push_back({answer, std::move(whileOpen)});
+}
+
+}  // namespace ringlook::ui

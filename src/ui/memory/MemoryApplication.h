@@ -1,0 +1,73 @@
+// The in-memory application: records what the logic asked of the desktop
+// (title, restores, raises, message boxes, help) and answers message boxes from
+// a script, with events going on while a box is "open".
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/memory/ManualEventLoop.h"
+
+namespace ringlook::ui {
+
+class MemoryApplication : public Application {
+ public:
+  explicit MemoryApplication(ManualEventLoop& loop) : loop_(loop) {}
+
+  [[nodiscard]] std::string Title() const override { return title_; }
+  void SetTitle(std::string_view title) override { title_.assign(title); }
+  void Minimize() override { minimized_ = true; }
+  void Restore() override;
+  [[nodiscard]] bool Minimized() const override { return minimized_; }
+  void RaiseWithoutActivating(Form& form) override;
+  MessageAnswer MessageBox(std::string_view text, MessageKind kind) override;
+  void Beep() override { ++beeps_; }
+  void SetClipboardText(std::string_view text) override { clipboard_.assign(text); }
+  void OpenAddress(std::string_view url) override { opened_.emplace_back(url); }
+  void ShowHelpContext(int context) override { help_.push_back("context " + std::to_string(context)); }
+  void ShowHelpTopic(std::string_view topic) override { help_.push_back("topic " + std::string(topic)); }
+  [[nodiscard]] int LogicalDpi() const override { return dpi_; }
+  void ProcessEvents(std::uint64_t deadlineTick) override { loop_.ProcessEvents(deadlineTick); }
+  void Terminate() override { terminated_ = true; }
+
+  // The answer to the next message box; the action runs while it is open.
+  void AnswerNextBox(MessageAnswer answer, std::function<void()> whileOpen = {});
+  void SetLogicalDpi(int dpi) { dpi_ = dpi; }
+
+  struct ShownBox {
+    std::string text;
+    MessageKind kind;
+  };
+  [[nodiscard]] const std::vector<ShownBox>& Boxes() const { return boxes_; }
+  [[nodiscard]] int Restores() const { return restores_; }
+  [[nodiscard]] int Raises() const { return raises_; }
+  [[nodiscard]] int Beeps() const { return beeps_; }
+  [[nodiscard]] const std::string& Clipboard() const { return clipboard_; }
+  [[nodiscard]] const std::vector<std::string>& OpenedAddresses() const { return opened_; }
+  [[nodiscard]] const std::vector<std::string>& HelpShown() const { return help_; }
+  [[nodiscard]] bool Terminated() const { return terminated_; }
+
+ private:
+  struct Answer {
+    MessageAnswer answer;
+    std::function<void()> whileOpen;
+  };
+  ManualEventLoop& loop_;
+  std::string title_;
+  bool minimized_ = false;
+  bool terminated_ = false;
+  int restores_ = 0;
+  int raises_ = 0;
+  int beeps_ = 0;
+  int dpi_ = 96;
+  std::string clipboard_;
+  std::vector<std::string> opened_;
+  std::vector<std::string> help_;
+  std::vector<ShownBox> boxes_;
+  std::deque<Answer> answers_;
+};
+
+}  // namespace ringlook::ui

@@ -1,0 +1,134 @@
+// Request bytes and the readers of the server's messages, byte exact.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "net/Fields.h"
+#include "net/Messages.h"
+
+namespace ringlook::net {
+namespace {
+
+TEST(Requests, HaveExactlyTheirBytes) {
+  EXPECT_EQ(HistoryRequest(), "HISTORY");
+  EXPECT_EQ(NameListRequest(), "NAMELIST^");
+  EXPECT_EQ(NickRequest(" Jan "), "NICK^Jan");
+  EXPECT_EQ(FindRequest("  caf\xe9 lijst "), "FIND^CAF\xe9 LIJST");
+  EXPECT_EQ(FindRequest(" abc \xe9 "), "FIND^ABC \xe9");
+  EXPECT_EQ(FindRequest(""), "FIND^");
+  EXPECT_EQ(GetRequest("0123"), "GET^0123");
+  EXPECT_EQ(AddRequest(" 0612 "), "ADD^0612");
+  EXPECT_EQ(AddRequest(""), "ADD^");
+  EXPECT_EQ(DeleteRequest("0123"), "DELETE^0123");
+  EXPECT_EQ(MsgRequest("Ann", " Jan ", "see you ^ at 5"), "MSG^Ann^ Jan ^see you ^ at 5");
+}
+
+TEST(Requests, SetCutsTheNameTrimsTheNoteAndChoosesTheFlag) {
+  EXPECT_EQ(SetRequest("0123", "Ann", "bel terug", true), "SET^0123^Ann^bel terug^2^");
+  EXPECT_EQ(SetRequest("0123", "Ann", "", true), "SET^0123^Ann^^2^") << "alert wins without a note";
+  EXPECT_EQ(SetRequest("0123", " Ann ", " \r\n \r\n", false), "SET^0123^Ann^^0^");
+  EXPECT_EQ(SetRequest("0123", "Ann", " regel 1\r\nregel 2 ", false), "SET^0123^Ann^regel 1\r\nregel 2^1^");
+  const std::string forty = "Stichting Woningcorporatie Oost-Nederla";  // 39 bytes
+  EXPECT_EQ(SetRequest("1", forty + "nd", "", false), "SET^1^" + forty.substr(0, 37) + "^^0^");
+  EXPECT_EQ(SetRequest("1", std::string(36, 'a') + "  tail", "", false), "SET^1^" + std::string(36, 'a') + "^^0^")
+      << "cut to 37 first, then trimmed";
+}
+
+TEST(CallerRecord, ReadsFiveFieldsAndEmptiesFromTheFirstMissingSeparator) {
+  const CallerRecord full = CallerRecord::Read("Ann^0^abc^0123^2^ignored");
+  EXPECT_EQ(full.Name, "Ann");
+  EXPECT_EQ(full.Flag, "0");
+  EXPECT_EQ(full.Detail, "abc");
+  EXPECT_EQ(full.Number, "0123");
+  EXPECT_EQ(full.TodayCount, "2");
+  const CallerRecord cut = CallerRecord::Read("Jan^0^");
+  EXPECT_EQ(cut.Name, "Jan");
+  EXPECT_EQ(cut.Flag, "0");
+  EXPECT_EQ(cut.Detail, "");
+  EXPECT_EQ(cut.Number, "");
+  EXPECT_EQ(cut.TodayCount, "");
+  EXPECT_EQ(CallerRecord::Read("a^b^c^d^17").TodayCount, "") << "the count needs its closing ^";
+}
+
+std::vector<std::string> Records(std::string_view list, std::string_view* rest = nullptr) {
+  std::vector<std::string> out;
+  const std::string_view left = ReadRecordList(list, [&](std::string_view r) {
+    out.emplace_back(r);
+    return true;
+  });
+  if (rest != nullptr) *rest = left;
+  return out;
+}
+
+TEST(RecordList, ReadsWhileMoreThanTenBytesRemain) {
+  EXPECT_EQ(Records("Ann^0^abc^0123^2^~Bob^2^def^0456^2^~"),
+            (std::vector<std::string>{"Ann^0^abc^0123^2^", "Bob^2^def^0456^2^"}));
+  EXPECT_TRUE(Records("12345~").empty()) << "6 bytes are not more than 10";
+  EXPECT_TRUE(Records("").empty());
+  std::string_view rest;
+  EXPECT_EQ(Records("a^b^c^d^e^~a^b^c^d^e^~a^b^c^d^e^~\r\n", &rest).size(), 3u);
+  EXPECT_EQ(rest, "\r\n");
+  EXPECT_EQ(Records("0123456789").size(), 0u);
+  EXPECT_EQ(Records("0123456789A").size(), 1u) << "11 bytes are read";
+}
+
+TEST(RecordList, ALastRecordWithoutItsTildeReadsAsEmpty) {
+  const auto records = Records("Ann^0^abc^0123^2^~Bob^2^def^0456^2^");
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1], "") << "the reader hands the caller an empty record";
+}
+
+TEST(RecordList, StopsWhenTheVisitorSaysSo) {
+  int seen = 0;
+  const auto rest = ReadRecordList("Ann^0^abc^0123^2^~Bob^2^def^0456^2^~", [&](std::string_view) {
+    ++seen;
+    return false;
+  });
+  EXPECT_EQ(seen, 1);
+  EXPECT_EQ(rest, "Ann^0^abc^0123^2^~Bob^2^def^0456^2^~") << "the stopping record is not dropped";
+}
+
+TEST(NameList, ReadsNamesFollowedBySeparators) {
+  std::vector<std::string> names;
+  const auto rest = ReadNameList("Ann^Bob", [&](std::string_view n) { names.emplace_back(n); });
+  EXPECT_EQ(names, std::vector<std::string>{"Ann"});
+  EXPECT_EQ(rest, "Bob");
+  names.clear();
+  ReadNameList("^Ann^^", [&](std::string_view n) { names.emplace_back(n); });
+  EXPECT_EQ(names, (std::vector<std::string>{"", "Ann", ""}));
+}
+
+TEST(ServerMessages, MsgKeepsSeparatorsAndLineBreaksInTheBody) {
+  const auto m = ReadMessage(TextAfter("MSG^Ann^see you ^ at 5\r\nbye", '^'));
+  EXPECT_EQ(m.Sender, "Ann");
+  EXPECT_EQ(m.Body, "see you ^ at 5\r\nbye");
+  const auto noSender = ReadMessage("no separator");
+  EXPECT_EQ(noSender.Sender, "");
+  EXPECT_EQ(noSender.Body, "no separator");
+}
+
+TEST(ServerMessages, ReplyGetReadsANumberRecordAndLeavesTheFlagOn) {
+  std::string_view rest;
+  const NumberRecord r = ReadNumberRecord("0123^Ann^bel terug\r\nmorgen^2^", &rest);
+  EXPECT_EQ(r.Number, "0123");
+  EXPECT_EQ(r.Name, "Ann");
+  EXPECT_EQ(r.Note, "bel terug\r\nmorgen");
+  EXPECT_EQ(r.Flag, "2");
+  EXPECT_EQ(rest, "2^");
+  const NumberRecord empty = ReadNumberRecord("");
+  EXPECT_EQ(empty.Number + empty.Name + empty.Note + empty.Flag, "");
+}
+
+TEST(RoundTrip, SetRequestReadsBackAsTheRecordItCarries) {
+  const std::string set = SetRequest("0123", "Ann", "bel\r\nterug", true);
+  ASSERT_TRUE(HasKeyword(set, "SET"));
+  const NumberRecord r = ReadNumberRecord(TextAfter(set, '^'));
+  EXPECT_EQ(r.Number, "0123");
+  EXPECT_EQ(r.Name, "Ann");
+  EXPECT_EQ(r.Note, "bel\r\nterug");
+  EXPECT_EQ(r.Flag, "2");
+}
+
+}  // namespace
+}  // namespace ringlook::net
