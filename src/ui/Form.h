@@ -9,6 +9,21 @@ namespace ringlook::ui {
 
 enum class ModalResult { None = 0, Ok = 1, Cancel = 2 };
 
+// Virtual-key codes the logic looks at: main-row digits are '0' to '9' (keypad
+// digits map to other codes), F1 is 0x70.
+namespace key {
+inline constexpr int kF1 = 0x70;
+inline constexpr int kDigit0 = 0x30;
+inline constexpr int kDigit1 = 0x31;
+inline constexpr int kDigit2 = 0x32;
+}  // namespace key
+
+struct ShiftState {
+  bool shift = false;
+  bool alt = false;
+  bool ctrl = false;
+};
+
 class Form {
  public:
   virtual ~Form() = default;
@@ -32,8 +47,14 @@ class Form {
   [[nodiscard]] virtual int Height() const = 0;
   // Width fixed at the current width, height at least the current height.
   virtual void FreezeWidthAndMinimumHeight() = 0;
+  // Brings the window to the front and gives it the focus.
+  virtual void Activate() = 0;
 
+  std::function<void()> OnShow;
   std::function<void()> OnActivate;
+  // With key preview: every key press before the focused control sees it; the
+  // handler sets key to 0 when it has consumed it.
+  std::function<void(int& key, ShiftState shift)> OnKeyDown;
   // Runs when the window is asked to close; false keeps it open.
   std::function<bool()> OnCloseQuery;
 };

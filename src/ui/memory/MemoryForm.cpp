@@ -4,6 +4,7 @@
 namespace ringlook::ui {
 
 void MemoryForm::Show() {
+  if (!visible_ && OnShow) OnShow();
   visible_ = true;
   if (OnActivate) OnActivate();
 }

@@ -30,6 +30,15 @@ class MemoryForm : public Form {
   [[nodiscard]] int Height() const override { return height_; }
   void FreezeWidthAndMinimumHeight() override { frozen_ = true; }
   [[nodiscard]] bool SizeFrozen() const { return frozen_; }
+  void Activate() override {
+    if (OnActivate) OnActivate();
+  }
+  // A key press as the window would see it with key preview; returns the key
+  // as left by the handler (0 when consumed).
+  int PressKey(int keyCode, ShiftState shift = {}) {
+    if (OnKeyDown) OnKeyDown(keyCode, shift);
+    return keyCode;
+  }
 
   // What the user does during the next modal showing. When no action is queued,
   // the window is closed with Cancel, as a user who closes it at once.
