@@ -51,8 +51,12 @@ class ClientSocket {
   // True only from just before OnConnect until just before OnDisconnect.
   [[nodiscard]] virtual bool Active() const = 0;
   // true: start an attempt when not connected (replacing one under way).
-  // false: when connected, OnDisconnect runs inside this call; otherwise nothing.
+  // false: when connected, OnDisconnect runs inside this call; otherwise nothing,
+  // and an attempt under way goes on.
   virtual void SetActive(bool active) = 0;
+  // Drops an attempt that is still looking up or connecting, without any event,
+  // so that nothing connects behind the caller's back. Connected or idle: nothing.
+  virtual void CancelAttempt() = 0;
 
   [[nodiscard]] const std::string& Host() const { return host_; }
   [[nodiscard]] const std::string& Address() const { return address_; }

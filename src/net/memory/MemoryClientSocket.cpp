@@ -14,6 +14,10 @@ void MemoryClientSocket::SetActive(bool active) {
   }
 }
 
+void MemoryClientSocket::CancelAttempt() {
+  if (state_ == State::Resolving || state_ == State::Connecting) state_ = State::Idle;
+}
+
 void MemoryClientSocket::StartAttempt() {
   ++attempts_;
   inbound_.clear();

@@ -20,6 +20,7 @@ class MemoryClientSocket : public ClientSocket {
 
   [[nodiscard]] bool Active() const override { return state_ == State::Connected; }
   void SetActive(bool active) override;
+  void CancelAttempt() override;
   int SendBytes(std::string_view bytes) override;
   int AvailableBytes() override { return Active() ? static_cast<int>(inbound_.size()) : 0; }
   int ReadBytes(char* buffer, int count) override;

@@ -1,0 +1,65 @@
+// The main window's connection handlers: what the status bar shows while the
+// link comes and goes, the silent retries of the first 60.48 seconds, and the
+// visible not-connected state after them.
+#include <cmath>
+#include <string>
+
+#include "main/TFormRinglook.h"
+#include "net/Receiver.h"
+
+namespace ringlook {
+
+namespace {
+// The start-up window: 0.0007 days, 60.48 s. An error strictly before its end is
+// retried silently; one at or after it is shown.
+constexpr long long kStartupWindowMicroseconds = 60480000;
+constexpr int kStartupRetryPauseMs = 2000;
+
+// Date-times near day 46000 carry about a microsecond of rounding noise, enough
+// to put an error at exactly 60.48 s on the wrong side: compare whole microseconds.
+bool InsideStartupWindow(double startDays, double nowDays) {
+  return std::llround((nowDays - startDays) * kMsPerDay * 1000.0) < kStartupWindowMicroseconds;
+}
+}  // namespace
+
+void TFormRinglook::ClientSocket1Connecting() {
+  Controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Lowered);
+  Controls.StatusBar1.SetPanelText(2, status::kHelp);
+  Controls.StatusBar1.SetPanelText(0, status::kConnecting);
+}
+
+void TFormRinglook::ClientSocket1Connect() {
+  Controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Lowered);
+  Controls.StatusBar1.SetPanelText(0, status::kConnected);
+  VraagHis();
+}
+
+void TFormRinglook::ShowNotConnected() {
+  Controls.StatusBar1.SetPanelText(0, status::kNotConnected);
+  Controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Raised);
+  Controls.ListBox1.Clear();
+  Env.App.Restore();
+}
+
+void TFormRinglook::ClientSocket1Disconnect() { ShowNotConnected(); }
+
+void TFormRinglook::ClientSocket1Read() {
+  const std::string text = net::ReceiveMessage(Env.ClientSocket1, [this](int ms) { Pauze(ms); });
+  if (!text.empty() && Dispatch) Dispatch(text);
+}
+
+void TFormRinglook::ClientSocket1Error(net::ErrorEvent /*errorEvent*/, int& errorCode) {
+  net::ClientSocket& socket = Env.ClientSocket1;
+  if (InsideStartupWindow(StartTime, Env.Time.Now())) {
+    Pauze(kStartupRetryPauseMs);
+    errorCode = 0;
+    if (!socket.Active()) socket.SetActive(true);
+    return;
+  }
+  Controls.StatusBar1.SetPanelText(2, std::string(status::kErrorPrefix) + std::to_string(errorCode));
+  if (errorCode == net::socket_error::kReset) socket.SetActive(false);
+  errorCode = 0;
+  if (!socket.Active()) ShowNotConnected();
+}
+
+}  // namespace ringlook
