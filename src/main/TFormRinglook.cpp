@@ -88,8 +88,7 @@ bool TFormRinglook::FormClose() {
     // must not make the program impossible to close.
     Env.App.MessageBox(e.what(), ui::MessageKind::Error);
   }
-  const auto answer =
-      Env.App.MessageBox("Weet u zeker dat u Ringlook wilt afsluiten ?", ui::MessageKind::Confirmation);
+  const auto answer = Env.App.MessageBox("Weet u zeker dat u Ringlook wilt afsluiten ?", ui::MessageKind::Confirmation);
   if (answer != ui::MessageAnswer::Yes) return false;
   Env.App.Terminate();
   return true;

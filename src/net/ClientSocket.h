@@ -91,8 +91,8 @@ std::uint32_t DottedAddress(std::string_view text);
 // What an attempt aims at: a name to look up, an address, or nothing (code 1110).
 struct Target {
   enum class Kind { None, Lookup, Address } kind = Kind::None;
-  std::string host;          // for Lookup
-  std::uint32_t address = 0; // for Address, host byte order
+  std::string host;           // for Lookup
+  std::uint32_t address = 0;  // for Address, host byte order
 };
 Target CurrentTarget(const ClientSocket& socket);
 

@@ -14,9 +14,7 @@ std::string_view DropThrough(std::string_view text, char separator) {
 }
 
 // Gives the same bytes as DropThrough; the readers use whichever name says what they mean.
-std::string_view TextAfter(std::string_view text, char separator) {
-  return DropThrough(text, separator);
-}
+std::string_view TextAfter(std::string_view text, char separator) { return DropThrough(text, separator); }
 
 std::string_view NextField(std::string_view& rest) {
   const std::string_view field = FieldBefore(rest, kFieldSeparator);

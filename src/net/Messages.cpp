@@ -32,23 +32,19 @@ std::string HistoryRequest() { return std::string(kHistory); }
 
 std::string NickRequest(std::string_view nickname) { return Joined("NICK", TrimmedView(nickname)); }
 
-std::string FindRequest(std::string_view searchText) {
-  return Joined("FIND", TrimmedView(UpperCased(searchText)));
-}
+std::string FindRequest(std::string_view searchText) { return Joined("FIND", TrimmedView(UpperCased(searchText))); }
 
 std::string GetRequest(std::string_view lineNumber) { return Joined("GET", lineNumber); }
 
-std::string AddRequest(std::string_view numberField) {
-  return Joined("ADD", TrimmedView(numberField));
-}
+std::string AddRequest(std::string_view numberField) { return Joined("ADD", TrimmedView(numberField)); }
 
 std::string FlagFor(std::string_view noteText, bool alertChecked) {
   if (alertChecked) return "2";
   return TrimmedView(noteText).empty() ? "0" : "1";
 }
 
-std::string SetRequest(std::string_view selectedNumber, std::string_view nameField,
-                       std::string_view noteText, bool alertChecked) {
+std::string SetRequest(std::string_view selectedNumber, std::string_view nameField, std::string_view noteText,
+                       bool alertChecked) {
   const std::string_view note = TrimmedView(FirstChars(noteText, kNoteLimit));
   std::string out = Joined("SET", selectedNumber);
   out.push_back(kFieldSeparator);
@@ -70,8 +66,7 @@ std::string MsgRequest(std::string_view recipient, std::string_view sender, std:
   return out;
 }
 
-std::string_view ReadRecordList(std::string_view list,
-                                const std::function<bool(std::string_view record)>& visit) {
+std::string_view ReadRecordList(std::string_view list, const std::function<bool(std::string_view record)>& visit) {
   while (list.size() > kShortestRecordList) {
     if (!visit(FieldBefore(list, kRecordSeparator))) break;
     // Without a "~" nothing would be dropped and the same empty record would come
@@ -82,8 +77,7 @@ std::string_view ReadRecordList(std::string_view list,
   return list;
 }
 
-std::string_view ReadNameList(std::string_view list,
-                              const std::function<void(std::string_view name)>& visit) {
+std::string_view ReadNameList(std::string_view list, const std::function<void(std::string_view name)>& visit) {
   while (list.find(kFieldSeparator) != std::string_view::npos) {
     visit(NextField(list));
   }

@@ -45,8 +45,8 @@ std::string NickRequest(std::string_view nickname);
 std::string FindRequest(std::string_view searchText);
 std::string GetRequest(std::string_view lineNumber);
 std::string AddRequest(std::string_view numberField);
-std::string SetRequest(std::string_view selectedNumber, std::string_view nameField,
-                       std::string_view noteText, bool alertChecked);
+std::string SetRequest(std::string_view selectedNumber, std::string_view nameField, std::string_view noteText,
+                       bool alertChecked);
 std::string DeleteRequest(std::string_view lineNumber);
 std::string NameListRequest();
 std::string MsgRequest(std::string_view recipient, std::string_view sender, std::string_view body);
@@ -61,13 +61,11 @@ std::string FlagFor(std::string_view noteText, bool alertChecked);
 // Reads a record list (HISTORY, REPLYFIND body after the keyword): while more than
 // 10 bytes remain, hands the record before the next "~" to visit and drops it with
 // its "~". visit returns false to stop at once. Returns the unread remainder.
-std::string_view ReadRecordList(std::string_view list,
-                                const std::function<bool(std::string_view record)>& visit);
+std::string_view ReadRecordList(std::string_view list, const std::function<bool(std::string_view record)>& visit);
 
 // Reads a name list (NAMELIST body): each name followed by "^"; returns the bytes
 // after the last "^".
-std::string_view ReadNameList(std::string_view list,
-                              const std::function<void(std::string_view name)>& visit);
+std::string_view ReadNameList(std::string_view list, const std::function<void(std::string_view name)>& visit);
 
 // MSG body after the keyword: the sender field, then everything after its "^".
 struct ReceivedMessage {

@@ -21,10 +21,10 @@ namespace ringlook::ui {
 struct FormRinglookControls {
   Form& Self;
   ListBox& ListBox1;
-  Panel& Panel2;     // the search bar
-  Edit& Edit1;       // search text
-  Button& Button1;   // "Sluiten"
-  Button& Button2;   // "Nu zoeken"
+  Panel& Panel2;    // the search bar
+  Edit& Edit1;      // search text
+  Button& Button1;  // "Sluiten"
+  Button& Button2;  // "Nu zoeken"
   StatusBar& StatusBar1;
   MenuItem& Find1;
   MenuItem& Addnumber1;
@@ -42,8 +42,8 @@ struct FormRinglookControls {
 // FormSetup ("Instellingen"): its controls are the live settings.
 struct FormSetupControls {
   Form& Self;
-  Edit& Edit1;  // server address
-  Edit& Edit2;  // nickname
+  Edit& Edit1;          // server address
+  Edit& Edit2;          // nickname
   CheckBox& CheckBox1;  // "Start Ringlook automatisch bij het opstarten"
   CheckBox& CheckBox2;  // "Popup bij iedere beller"
   Button& Button1;      // "Ok"
@@ -52,8 +52,8 @@ struct FormSetupControls {
 // FormEdit ("Wijzigen" / "Toevoegen"): one number's directory entry.
 struct FormEditControls {
   Form& Self;
-  Edit& Edit1;  // name, 37 characters
-  Edit& Edit2;  // number
+  Edit& Edit1;          // name, 37 characters
+  Edit& Edit2;          // number
   CheckBox& CheckBox1;  // "Alert"
   Memo& Memo1;          // note, 1024 characters
   Button& Button1;      // "Annuleren"

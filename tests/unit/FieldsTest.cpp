@@ -29,12 +29,10 @@ TEST_P(FieldOperations, GiveTheBytesAroundTheFirstSeparator) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, FieldOperations,
-                         ::testing::Values(FieldCase{"Ann^Bob^", "Ann", "Bob^", "Bob^"},
-                                           FieldCase{"^x", "", "x", "x"},
+                         ::testing::Values(FieldCase{"Ann^Bob^", "Ann", "Bob^", "Bob^"}, FieldCase{"^x", "", "x", "x"},
                                            FieldCase{"abc^", "abc", "", ""},
                                            FieldCase{"no separator", "", "no separator", "no separator"},
-                                           FieldCase{"", "", "", ""},
-                                           FieldCase{"^^", "", "^", "^"}));
+                                           FieldCase{"", "", "", ""}, FieldCase{"^^", "", "^", "^"}));
 
 TEST(NextField, ReadsOnlyFieldsFollowedByASeparator) {
   std::string_view rest = "Jan^0^";

@@ -40,8 +40,8 @@ struct MainWindowHarness {
       : store(storeOverride != nullptr ? *storeOverride : mockStore),
         autostart(autostartOverride != nullptr ? *autostartOverride : mockAutostart),
         main(mainControls.Controls(),
-             TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart, [] { return std::string("/home/user"); },
-                                     "/opt/ringlook/bin/ringlook"}),
+             TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart,
+                                     [] { return std::string("/home/user"); }, "/opt/ringlook/bin/ringlook"}),
         setup(setupControls.Controls(), main) {
     main.AttachSetup(setup);
     app.SetTitle("Ringlook");

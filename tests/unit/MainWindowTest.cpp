@@ -10,9 +10,9 @@ namespace {
 
 using ::testing::_;
 using ::testing::InSequence;
+using testing::MainWindowHarness;
 using ::testing::Return;
 using ::testing::Throw;
-using testing::MainWindowHarness;
 
 // A store holding a complete set of settings.
 void StoreSettings(testing::MockSettingsStore& store, const std::string& server, const std::string& x = "300",
@@ -54,7 +54,8 @@ TEST(FirstActivation, ReadsTheSettingsConnectsPlacesAndMinimises) {
 }
 
 TEST(FirstActivation, BadPositionFallsBackToTop125Left155) {
-  for (const auto& [x, y] : std::vector<std::pair<std::string, std::string>>{{"100", "abc"}, {"abc", "100"}, {"", ""}}) {
+  for (const auto& [x, y] :
+       std::vector<std::pair<std::string, std::string>>{{"100", "abc"}, {"abc", "100"}, {"", ""}}) {
     MainWindowHarness h;
     StoreSettings(h.mockStore, "192.168.1.10", x, y);
     h.mainControls.Self.Show();

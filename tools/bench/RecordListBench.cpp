@@ -12,9 +12,8 @@ namespace {
 std::string HistoryText(int records) {
   std::string text = "HISTORY^";
   for (int i = 0; i < records; ++i) {
-    text += "Bakkerij De Korenaar " + std::to_string(i) + "^" + std::to_string(i % 3) +
-            "^Lijn 2 " + std::to_string(i % 17) + "^0" + std::to_string(100000000 + i) + "^" +
-            std::to_string(i + 1) + "^~";
+    text += "Bakkerij De Korenaar " + std::to_string(i) + "^" + std::to_string(i % 3) + "^Lijn 2 " +
+            std::to_string(i % 17) + "^0" + std::to_string(100000000 + i) + "^" + std::to_string(i + 1) + "^~";
   }
   return text;
 }
@@ -32,8 +31,8 @@ void ReadHistory(benchmark::State& state) {
     benchmark::DoNotOptimize(fields);
   }
   state.SetItemsProcessed(state.iterations() * records);
-  state.counters["ns_per_record"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) * records, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_record"] = benchmark::Counter(static_cast<double>(state.iterations()) * records,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(ReadHistory)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 

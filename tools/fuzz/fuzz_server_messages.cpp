@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace ringlook::net;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   std::size_t total = FieldBefore(text, '^').size() + DropThrough(text, '~').size() + TextAfter(text, '^').size();
-  for (std::string_view keyword : {kWrongNick, kMsg, kNieuw, kWijzig, kUpdateBellers, kHistory, kReplyFind,
-                                   kNameList, kReplyGet}) {
+  for (std::string_view keyword :
+       {kWrongNick, kMsg, kNieuw, kWijzig, kUpdateBellers, kHistory, kReplyFind, kNameList, kReplyGet}) {
     total += HasKeyword(text, keyword) ? 1 : 0;
   }
   const std::string_view body = TextAfter(text, '^');

@@ -8,9 +8,7 @@ namespace ringlook::ui {
 
 void ManualEventLoop::Post(std::function<void()> fn) { scheduled_.emplace(Tick(), std::move(fn)); }
 
-void ManualEventLoop::At(std::uint64_t tick, std::function<void()> fn) {
-  scheduled_.emplace(tick, std::move(fn));
-}
+void ManualEventLoop::At(std::uint64_t tick, std::function<void()> fn) { scheduled_.emplace(tick, std::move(fn)); }
 
 void ManualEventLoop::Detach(ManualTimer* timer) {
   timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
@@ -28,9 +26,8 @@ bool ManualEventLoop::RunDueNow() {
       ran = true;
       continue;
     }
-    auto due = std::find_if(timers_.begin(), timers_.end(), [this](ManualTimer* t) {
-      return t->Enabled() && t->Due() <= Tick();
-    });
+    auto due = std::find_if(timers_.begin(), timers_.end(),
+                            [this](ManualTimer* t) { return t->Enabled() && t->Due() <= Tick(); });
     if (due == timers_.end()) return ran;
     (*due)->Fire();
     ran = true;
@@ -56,8 +53,7 @@ void ManualEventLoop::RunFor(std::uint64_t ms) {
   RunDueNow();
 }
 
-ManualTimer::ManualTimer(ManualEventLoop& loop, int intervalMs, bool enabled)
-    : loop_(loop), interval_(intervalMs) {
+ManualTimer::ManualTimer(ManualEventLoop& loop, int intervalMs, bool enabled) : loop_(loop), interval_(intervalMs) {
   loop_.Attach(this);
   SetEnabled(enabled);
 }

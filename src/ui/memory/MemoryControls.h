@@ -139,8 +139,8 @@ class MemoryPanel : public MemoryControl<Panel> {};
 
 class MemoryStatusBar : public StatusBar {
  public:
-  explicit MemoryStatusBar(int panels = 3) : texts_(static_cast<std::size_t>(panels)),
-                                             bevels_(static_cast<std::size_t>(panels), Bevel::Lowered) {}
+  explicit MemoryStatusBar(int panels = 3)
+      : texts_(static_cast<std::size_t>(panels)), bevels_(static_cast<std::size_t>(panels), Bevel::Lowered) {}
   [[nodiscard]] std::string PanelText(int panel) const override;
   void SetPanelText(int panel, std::string_view text) override;
   [[nodiscard]] Bevel PanelBevel(int panel) const override;

@@ -11,8 +11,8 @@
 namespace ringlook::ui {
 
 struct MemoryFormRinglook {
-  explicit MemoryFormRinglook(ManualEventLoop& loop) : Timer1(loop, 420000, false), Timer2(loop, 240000, true),
-                                                       Timer3(loop, 60000, true) {
+  explicit MemoryFormRinglook(ManualEventLoop& loop)
+      : Timer1(loop, 420000, false), Timer2(loop, 240000, true), Timer3(loop, 60000, true) {
     Panel2.SetVisible(false);
     Addnumber1.SetVisible(false);
     Deletenumber1.SetVisible(false);
@@ -22,8 +22,8 @@ struct MemoryFormRinglook {
     StatusBar1.SetPanelText(2, "      F1 = Help");
   }
   FormRinglookControls Controls() {
-    return {Self, ListBox1, Panel2, Edit1, Button1, Button2, StatusBar1, Find1, Addnumber1, Deletenumber1, N1,
-            Sentmassage1, ViewMessages1, Setup1, Help1, Timer1, Timer2, Timer3};
+    return {Self,          ListBox1, Panel2,       Edit1,         Button1, Button2, StatusBar1, Find1,  Addnumber1,
+            Deletenumber1, N1,       Sentmassage1, ViewMessages1, Setup1,  Help1,   Timer1,     Timer2, Timer3};
   }
 
   MemoryForm Self{"Ringlook", 525, 221};

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Checks formatting (clang-format) and the core's static analysis (clang-tidy).
+# Needs a configured build folder for the compile commands (BUILD_DIR, default build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+build="${BUILD_DIR:-build}"
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'tools/*.cpp' | grep -v -e '/qt/' -e 'app/main.cpp' -e 'tools/server/' -e 'tools/fuzz/')
+clang-tidy -p "$build" --quiet --warnings-as-errors='*' "${sources[@]}" 2>&1 | grep -v 'warnings generated' || true
+clang-tidy -p "$build" --quiet --warnings-as-errors='*' "${sources[@]}" >/dev/null 2>&1
