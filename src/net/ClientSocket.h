@@ -21,6 +21,11 @@ inline constexpr int kRefused = 10061;
 inline constexpr int kHostUnreachable = 10065;
 inline constexpr int kNetUnreachable = 10051;
 inline constexpr int kHostNotFound = 11001;
+inline constexpr int kAddressNotAvailable = 10049;
+inline constexpr int kNetDown = 10050;
+inline constexpr int kNoBuffers = 10055;
+inline constexpr int kNotConnected = 10057;
+inline constexpr int kHostDown = 10064;
 }  // namespace socket_error
 
 // The failed step an error event names; the client ignores it.
