@@ -30,16 +30,16 @@ CallerRecord CallerRecord::Read(std::string_view record) {
 
 std::string HistoryRequest() { return std::string(kHistory); }
 
-std::string NickRequest(std::string_view nickname) { return Joined("NICK", TrimmedView(nickname)); }
+std::string NickRequest(std::string_view nickname) { return Joined(kNick, TrimmedView(nickname)); }
 
 std::string FindRequest(std::string_view searchText) {
-  return Joined("FIND", TrimmedView(UpperCased(searchText)));
+  return Joined(kFind, TrimmedView(UpperCased(searchText)));
 }
 
-std::string GetRequest(std::string_view lineNumber) { return Joined("GET", lineNumber); }
+std::string GetRequest(std::string_view lineNumber) { return Joined(kGet, lineNumber); }
 
 std::string AddRequest(std::string_view numberField) {
-  return Joined("ADD", TrimmedView(numberField));
+  return Joined(kAdd, TrimmedView(numberField));
 }
 
 std::string FlagFor(std::string_view noteText, bool alertChecked) {
@@ -50,7 +50,7 @@ std::string FlagFor(std::string_view noteText, bool alertChecked) {
 std::string SetRequest(std::string_view selectedNumber, std::string_view nameField,
                        std::string_view noteText, bool alertChecked) {
   const std::string_view note = TrimmedView(FirstChars(noteText, kNoteLimit));
-  std::string out = Joined("SET", selectedNumber);
+  std::string out = Joined(kSet, selectedNumber);
   out.push_back(kFieldSeparator);
   out.append(TrimmedView(FirstChars(nameField, kNameLimit))).push_back(kFieldSeparator);
   out.append(note).push_back(kFieldSeparator);
@@ -58,7 +58,7 @@ std::string SetRequest(std::string_view selectedNumber, std::string_view nameFie
   return out;
 }
 
-std::string DeleteRequest(std::string_view lineNumber) { return Joined("DELETE", lineNumber); }
+std::string DeleteRequest(std::string_view lineNumber) { return Joined(kDelete, lineNumber); }
 
 std::string NameListRequest() { return Joined(kNameList, ""); }
 
