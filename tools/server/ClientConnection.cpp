@@ -21,9 +21,6 @@ ClientConnection::ClientConnection(QTcpSocket* socket, const ConnectionLimits& l
   connect(socket_, &QTcpSocket::readyRead, this, &ClientConnection::OnReadyRead);
   connect(socket_, &QTcpSocket::bytesWritten, this, &ClientConnection::OnBytesWritten);
   connect(socket_, &QTcpSocket::disconnected, this, &ClientConnection::OnDisconnected);
-  if (socket_->state() != QAbstractSocket::ConnectedState) {
-    QTimer::singleShot(0, this, &ClientConnection::OnDisconnected);
-  }
 }
 
 void ClientConnection::Send(const std::string& message) {
@@ -86,6 +83,8 @@ void ClientConnection::OnDisconnected() {
   // A request sent just before hanging up still counts (a message, a change).
   received_ += socket_->readAll();
   settle_.stop();
+  // Answers to this last request have nowhere to go.
+  closed_ = true;
   if (received_.size() <= limits_.MaxRequestBytes) OnSettled();
   Finish(QStringLiteral("disconnected"));
 }

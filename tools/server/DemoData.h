@@ -18,8 +18,8 @@ struct DemoEntry {
 struct DemoCall {
   std::string_view Number;
   int DaysAgo;
-  // Before the time of seeding, that many days back; a call of today never
-  // falls before midnight.
+  // Before the time of seeding, that many days back; a call never falls
+  // before the start of its day.
   int MinutesAgo;
   int Line;
 };

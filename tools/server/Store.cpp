@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 
 #include "DemoData.h"
@@ -132,10 +133,9 @@ void Store::SeedDemo(const QDateTime& now) {
   for (const DemoEntry& entry : DemoEntries()) {
     Put({std::string(entry.Number), std::string(entry.Name), std::string(entry.Note), std::string(entry.Flag)});
   }
-  const QDateTime midnight = now.date().startOfDay();
   for (const DemoCall& call : DemoCalls()) {
-    QDateTime at = now.addDays(-call.DaysAgo).addSecs(-60LL * call.MinutesAgo);
-    if (call.DaysAgo == 0 && at < midnight) at = midnight;
+    const QDateTime dayStart = now.date().addDays(-call.DaysAgo).startOfDay();
+    const QDateTime at = std::max(dayStart, now.addDays(-call.DaysAgo).addSecs(-60LL * call.MinutesAgo));
     LogCall(call.Number, CallDetail(at.time(), call.Line), at);
   }
 }
