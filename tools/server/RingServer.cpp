@@ -13,7 +13,8 @@ namespace ringlook::server {
 
 namespace {
 
-constexpr int kLines = 4;
+// Simulated calls come in on lines 1 to kSimulatedLines.
+constexpr int kSimulatedLines = 4;
 // The share of simulated calls that come from a number in the directory, in percent.
 constexpr int kKnownCallerPercent = 70;
 
@@ -183,7 +184,7 @@ void RingServer::SimulateCall() {
     } else {
       number = "06" + std::to_string(10000000 + random_.bounded(90000000));
     }
-    InjectCall(number, CallDetail(clock_().time(), 1 + random_.bounded(kLines)));
+    InjectCall(number, CallDetail(clock_().time(), 1 + random_.bounded(kSimulatedLines)));
   } catch (const Error& error) {
     qWarning("simulated call not logged: %s", error.what());
   }
