@@ -30,13 +30,13 @@ CallerRecord CallerRecord::Read(std::string_view record) {
 
 std::string HistoryRequest() { return std::string(kHistory); }
 
-std::string NickRequest(std::string_view nickname) { return Joined("NICK", TrimmedView(nickname)); }
+std::string NickRequest(std::string_view nickname) { return Joined(kNick, TrimmedView(nickname)); }
 
-std::string FindRequest(std::string_view searchText) { return Joined("FIND", TrimmedView(UpperCased(searchText))); }
+std::string FindRequest(std::string_view searchText) { return Joined(kFind, TrimmedView(UpperCased(searchText))); }
 
-std::string GetRequest(std::string_view lineNumber) { return Joined("GET", lineNumber); }
+std::string GetRequest(std::string_view lineNumber) { return Joined(kGet, lineNumber); }
 
-std::string AddRequest(std::string_view numberField) { return Joined("ADD", TrimmedView(numberField)); }
+std::string AddRequest(std::string_view numberField) { return Joined(kAdd, TrimmedView(numberField)); }
 
 std::string FlagFor(std::string_view noteText, bool alertChecked) {
   if (alertChecked) return "2";
@@ -46,7 +46,7 @@ std::string FlagFor(std::string_view noteText, bool alertChecked) {
 std::string SetRequest(std::string_view selectedNumber, std::string_view nameField, std::string_view noteText,
                        bool alertChecked) {
   const std::string_view note = TrimmedView(FirstChars(noteText, kNoteLimit));
-  std::string out = Joined("SET", selectedNumber);
+  std::string out = Joined(kSet, selectedNumber);
   out.push_back(kFieldSeparator);
   out.append(TrimmedView(FirstChars(nameField, kNameLimit))).push_back(kFieldSeparator);
   out.append(note).push_back(kFieldSeparator);
@@ -54,7 +54,7 @@ std::string SetRequest(std::string_view selectedNumber, std::string_view nameFie
   return out;
 }
 
-std::string DeleteRequest(std::string_view lineNumber) { return Joined("DELETE", lineNumber); }
+std::string DeleteRequest(std::string_view lineNumber) { return Joined(kDelete, lineNumber); }
 
 std::string NameListRequest() { return Joined(kNameList, ""); }
 

@@ -19,6 +19,14 @@ inline constexpr std::string_view kReplyFind = "REPLYFIND";
 inline constexpr std::string_view kNameList = "NAMELIST";
 inline constexpr std::string_view kReplyGet = "REPLYGET";
 
+// Request keywords; HISTORY, NAMELIST and MSG share their bytes with the server's.
+inline constexpr std::string_view kNick = "NICK";
+inline constexpr std::string_view kFind = "FIND";
+inline constexpr std::string_view kGet = "GET";
+inline constexpr std::string_view kAdd = "ADD";
+inline constexpr std::string_view kSet = "SET";
+inline constexpr std::string_view kDelete = "DELETE";
+
 // One call as the server describes it: five fields, each followed by "^".
 struct CallerRecord {
   std::string Name;

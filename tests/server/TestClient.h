@@ -1,0 +1,53 @@
+// A client for the server tests, over 127.0.0.1. It cuts what it receives into
+// messages the way Ringlook does, by the silence between bursts, and keeps when
+// each message arrived so that tests can check the pacing.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTcpSocket>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ringlook::server::test {
+
+inline constexpr int kTimeoutMs = 5000;
+
+// Runs the event loop until done() holds or the time is up; returns done().
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs);
+
+class TestClient {
+ public:
+  struct Message {
+    std::string Text;
+    qint64 FirstByteMs = 0;
+    qint64 LastByteMs = 0;
+  };
+
+  explicit TestClient(quint16 port);
+
+  [[nodiscard]] bool Connected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
+  // One write, as the client sends a request.
+  void Send(std::string_view bytes);
+  // The next message not yet taken, once no byte has followed it for a while;
+  // "<nothing>" when none comes in time.
+  std::string Receive(int timeoutMs = kTimeoutMs);
+  // The messages received so far, taken or not.
+  [[nodiscard]] const std::vector<Message>& Messages() const { return messages_; }
+  // Waits until the server has closed the connection.
+  bool WaitForClose(int timeoutMs = kTimeoutMs);
+  // Resets the connection, as a crashing client would.
+  void Abort() { socket_.abort(); }
+
+ private:
+  void OnReadyRead();
+  [[nodiscard]] bool Settled(std::size_t index) const;
+
+  QTcpSocket socket_;
+  QElapsedTimer clock_;
+  std::vector<Message> messages_;
+  std::size_t taken_ = 0;
+};
+
+}  // namespace ringlook::server::test
