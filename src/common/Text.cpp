@@ -1,6 +1,7 @@
 // Byte-text helpers: see Text.h.
 #include "common/Text.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace ringlook {
@@ -44,6 +45,12 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
   }
   return true;
+}
+
+bool LessIgnoringCase(std::string_view a, std::string_view b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(UpperAscii(x)) < static_cast<unsigned char>(UpperAscii(y));
+  });
 }
 
 bool ParseInt(std::string_view text, int& value) {

@@ -27,6 +27,9 @@ std::string PadRight(std::string_view text, std::size_t width);
 // ASCII-only case-insensitive equality, as used for socket targets and value names.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
+// ASCII-only case-insensitive ordering, byte for byte: the order of a sorted list.
+bool LessIgnoringCase(std::string_view a, std::string_view b);
+
 // Signed decimal integer conversion; false for empty, junk or out-of-range text.
 bool ParseInt(std::string_view text, int& value);
 

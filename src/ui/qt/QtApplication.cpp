@@ -1,0 +1,133 @@
+// The application on Qt: see QtApplication.h.
+#include "ui/qt/QtApplication.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "ui/qt/Cp1252.h"
+#include "ui/qt/QtEventPump.h"
+#include "ui/qt/WebAddresses.h"
+
+namespace ringlook::qt {
+
+namespace {
+
+QIcon TrayPicture() {
+  QPixmap picture(32, 32);
+  picture.fill(Qt::transparent);
+  QPainter painter(&picture);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(QColor(0, 90, 160));
+  painter.drawEllipse(1, 1, 30, 30);
+  QFont letter;
+  letter.setBold(true);
+  letter.setPixelSize(20);
+  painter.setFont(letter);
+  painter.setPen(Qt::white);
+  painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("R"));
+  return QIcon(picture);
+}
+
+// A box belongs to the dialog in front, or else to the main window while that
+// is on screen; over a minimised window it stands alone so it is seen.
+QWidget* BoxParent(QtMainForm& mainForm) {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return mainForm.isVisible() && !mainForm.isMinimized() ? &mainForm : nullptr;
+}
+
+}  // namespace
+
+QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock) : mainForm_(mainForm), clock_(clock) {
+  if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    tray_ = std::make_unique<QSystemTrayIcon>(TrayPicture());
+    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this] {
+      Restore();
+      mainForm_.Activate();
+    });
+    tray_->show();
+  }
+}
+
+QtApplication::~QtApplication() = default;
+
+void QtApplication::SetTitle(std::string_view title) {
+  title_.assign(title);
+  const QString shown = FromCp1252(title);
+  mainForm_.setWindowIconText(shown);
+  if (tray_) tray_->setToolTip(shown);
+}
+
+void QtApplication::Minimize() { mainForm_.showMinimized(); }
+
+void QtApplication::Restore() {
+  if (!mainForm_.isMinimized()) return;
+  // Back to the size it had, maximised or not.
+  mainForm_.setWindowState(mainForm_.windowState() & ~Qt::WindowMinimized);
+  mainForm_.show();
+}
+
+bool QtApplication::Minimized() const { return mainForm_.isMinimized(); }
+
+void QtApplication::RaiseWithoutActivating(ui::Form& form) {
+  Restore();
+  auto* window = dynamic_cast<QWidget*>(&form);
+  if (window == nullptr) return;
+  window->setAttribute(Qt::WA_ShowWithoutActivating);
+  window->raise();
+}
+
+ui::MessageAnswer QtApplication::MessageBox(std::string_view text, ui::MessageKind kind) {
+  QMessageBox box(BoxParent(mainForm_));
+  box.setText(FromCp1252(text));
+  box.setTextFormat(Qt::PlainText);
+  if (kind == ui::MessageKind::Confirmation) {
+    box.setWindowTitle(QStringLiteral("Confirm"));
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? ui::MessageAnswer::Yes : ui::MessageAnswer::No;
+  }
+  box.setWindowTitle(QStringLiteral("Ringlook"));
+  box.setIcon(kind == ui::MessageKind::Error ? QMessageBox::Critical : QMessageBox::Information);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return ui::MessageAnswer::Ok;
+}
+
+void QtApplication::Beep() { QApplication::beep(); }
+
+void QtApplication::SetClipboardText(std::string_view text) { QGuiApplication::clipboard()->setText(FromCp1252(text)); }
+
+void QtApplication::OpenAddress(std::string_view url) {
+  const QUrl address = WebAddressUrl(FromCp1252(url));
+  if (!address.isEmpty()) QDesktopServices::openUrl(address);
+}
+
+HelpWindow& QtApplication::HelpWindowRef() {
+  if (!help_) help_ = std::make_unique<HelpWindow>();
+  return *help_;
+}
+
+void QtApplication::ShowHelpContext(int context) { HelpWindowRef().ShowContext(context); }
+
+void QtApplication::ShowHelpTopic(std::string_view topic) { HelpWindowRef().ShowTopic(FromCp1252(topic)); }
+
+int QtApplication::LogicalDpi() const {
+  const QScreen* screen = mainForm_.screen();
+  return screen ? qRound(screen->logicalDotsPerInchX()) : 96;
+}
+
+void QtApplication::ProcessEvents(std::uint64_t deadlineTick) { ProcessEventsUntil(clock_, deadlineTick); }
+
+void QtApplication::Terminate() { QCoreApplication::quit(); }
+
+}  // namespace ringlook::qt

@@ -1,0 +1,61 @@
+// The application on Qt: the task-bar title is the main window's icon text (and
+// a tray icon's tool tip where the desktop has a tray), so the caption stays
+// as it is; message boxes, help, clipboard and opening addresses; the nested
+// event processing Pauze relies on.
+//
+// Raising without activating uses raise() on a window that is never activated
+// by being shown (Qt::WA_ShowWithoutActivating), rather than switching
+// Qt::WindowStaysOnTopHint on and off: changing that hint re-creates the
+// native window on X11, which flickers and can lose its position.
+#pragma once
+
+#include <QSystemTrayIcon>
+#include <memory>
+
+#include "ports/Clock.h"
+#include "ui/Application.h"
+#include "ui/qt/HelpWindow.h"
+#include "ui/qt/QtMainForm.h"
+
+namespace ringlook::qt {
+
+class QtApplication : public ui::Application {
+ public:
+  QtApplication(QtMainForm& mainForm, const Clock& clock);
+  ~QtApplication() override;
+  QtApplication(const QtApplication&) = delete;
+  QtApplication& operator=(const QtApplication&) = delete;
+
+  [[nodiscard]] std::string Title() const override { return title_; }
+  void SetTitle(std::string_view title) override;
+  void Minimize() override;
+  void Restore() override;
+  [[nodiscard]] bool Minimized() const override;
+  void RaiseWithoutActivating(ui::Form& form) override;
+  ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
+  void Beep() override;
+  void SetClipboardText(std::string_view text) override;
+  // Web and mail addresses only: nothing else is handed to the desktop.
+  void OpenAddress(std::string_view url) override;
+  void ShowHelpContext(int context) override;
+  void ShowHelpTopic(std::string_view topic) override;
+  [[nodiscard]] int LogicalDpi() const override;
+  void ProcessEvents(std::uint64_t deadlineTick) override;
+  void Terminate() override;
+
+  // Null when the desktop has no tray.
+  [[nodiscard]] const QSystemTrayIcon* TrayIcon() const { return tray_.get(); }
+  // Null until help was first asked for.
+  [[nodiscard]] const HelpWindow* Help() const { return help_.get(); }
+
+ private:
+  HelpWindow& HelpWindowRef();
+
+  QtMainForm& mainForm_;
+  const Clock& clock_;
+  std::string title_;
+  std::unique_ptr<QSystemTrayIcon> tray_;
+  std::unique_ptr<HelpWindow> help_;
+};
+
+}  // namespace ringlook::qt

@@ -1,0 +1,31 @@
+// A one-line text field on QLineEdit.
+#pragma once
+
+#include <QLineEdit>
+
+#include "ui/Edit.h"
+#include "ui/qt/QtControl.h"
+
+namespace ringlook::qt {
+
+class QtEdit : public QtControl<QLineEdit, ui::Edit> {
+ public:
+  // maxLength 0: no limit. QLineEdit holds a text set by the program to the
+  // limit too; the only limited field is the name, which is sent cut to it.
+  explicit QtEdit(QWidget* parent, int maxLength = 0);
+
+  [[nodiscard]] std::string Text() const override;
+  void SetText(std::string_view text) override;
+  [[nodiscard]] bool ReadOnly() const override { return isReadOnly(); }
+  void SetReadOnly(bool readOnly) override { setReadOnly(readOnly); }
+  [[nodiscard]] ui::Colour Background() const override { return background_; }
+  void SetBackground(ui::Colour colour) override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  ui::Colour background_ = ui::Colour::Window;
+};
+
+}  // namespace ringlook::qt

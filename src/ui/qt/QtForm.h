@@ -1,0 +1,52 @@
+// What the main window and the dialogs share: a top-level widget that is also
+// the form interface. Left, Top, Width and Height are the outer frame, as the
+// layouts were designed; OnActivate runs on every activation, OnShow each time
+// the program shows the window (not when it comes back from the task bar).
+#pragma once
+
+#include <QShowEvent>
+#include <QWidget>
+
+#include "ui/Form.h"
+#include "ui/qt/Cp1252.h"
+
+namespace ringlook::qt {
+
+template <typename Widget>
+class QtForm : public Widget, public ui::Form {
+ public:
+  explicit QtForm(Qt::WindowFlags flags) : Widget(nullptr, flags) {}
+
+  [[nodiscard]] std::string Caption() const override { return ToCp1252(this->windowTitle()); }
+  void SetCaption(std::string_view caption) override { this->setWindowTitle(FromCp1252(caption)); }
+  [[nodiscard]] bool Visible() const override { return this->isVisible(); }
+  void Show() override { this->show(); }
+  [[nodiscard]] int Left() const override { return this->x(); }
+  [[nodiscard]] int Top() const override { return this->y(); }
+  void SetLeft(int left) override { this->move(left, this->y()); }
+  void SetTop(int top) override { this->move(this->x(), top); }
+  [[nodiscard]] int Width() const override { return this->frameGeometry().width(); }
+  [[nodiscard]] int Height() const override { return this->frameGeometry().height(); }
+  void FreezeWidthAndMinimumHeight() override {
+    this->setFixedWidth(this->width());
+    this->setMinimumHeight(this->height());
+  }
+  void Activate() override {
+    this->raise();
+    this->activateWindow();
+  }
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate && OnActivate) OnActivate();
+    return Widget::event(event);
+  }
+  void showEvent(QShowEvent* event) override {
+    if (!event->spontaneous() && OnShow) OnShow();
+    Widget::showEvent(event);
+  }
+  // Whether a close request may go ahead.
+  [[nodiscard]] bool MayClose() const { return !OnCloseQuery || OnCloseQuery(); }
+};
+
+}  // namespace ringlook::qt

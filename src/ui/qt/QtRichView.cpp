@@ -1,0 +1,126 @@
+// Messages view: see QtRichView.h.
+#include "ui/qt/QtRichView.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "ui/qt/Cp1252.h"
+
+namespace ringlook::qt {
+
+namespace {
+
+std::string CoreText(QString text) {
+  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+  return ToCp1252(text);
+}
+
+QString ShownText(std::string_view text) {
+  QString shown = FromCp1252(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return shown;
+}
+
+}  // namespace
+
+QtRichView::QtRichView(QWidget* parent) : QtControl(parent) {
+  setReadOnly(true);
+  setOpenLinks(false);
+  setOpenExternalLinks(false);
+  setUndoRedoEnabled(false);
+}
+
+std::string QtRichView::Text() const { return CoreText(document()->toRawText()); }
+
+void QtRichView::SetText(std::string_view text) {
+  setPlainText(ShownText(text));
+  MarkAddresses();
+}
+
+void QtRichView::AppendLines(std::string_view text) {
+  QTextCursor end(document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(ShownText(text), QTextCharFormat());
+  MarkAddresses();
+}
+
+int QtRichView::LineCount() const {
+  // Lays the document out to its end before the lines are counted.
+  document()->documentLayout()->blockBoundingRect(document()->lastBlock());
+  int lines = 0;
+  for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    lines += std::max(1, block.layout()->lineCount());
+  }
+  return lines;
+}
+
+void QtRichView::ScrollLines(int lines) {
+  QScrollBar* bar = verticalScrollBar();
+  bar->setValue(bar->value() + lines * fontMetrics().lineSpacing());
+}
+
+std::string QtRichView::SelectedText() const { return CoreText(textCursor().selectedText()); }
+
+void QtRichView::ClearSelection() {
+  QTextCursor cursor = textCursor();
+  cursor.clearSelection();
+  setTextCursor(cursor);
+}
+
+void QtRichView::MarkAddresses() {
+  // An address may have grown by the appended text, so the whole text is marked again.
+  QTextCursor all(document());
+  all.select(QTextCursor::Document);
+  all.setCharFormat(QTextCharFormat());
+  addresses_ = FindWebAddresses(document()->toRawText());
+  for (const TextRange& address : addresses_) {
+    QTextCursor range(document());
+    range.setPosition(static_cast<int>(address.start));
+    range.setPosition(static_cast<int>(address.start + address.length), QTextCursor::KeepAnchor);
+    QTextCharFormat link;
+    link.setAnchor(true);
+    link.setAnchorHref(range.selectedText());
+    link.setForeground(palette().color(QPalette::Link));
+    link.setFontUnderline(true);
+    range.mergeCharFormat(link);
+  }
+}
+
+void QtRichView::mousePressEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  if (event->button() == Qt::LeftButton && !anchorAt(at).isEmpty()) {
+    const qsizetype position = cursorForPosition(at).position();
+    for (const TextRange& address : addresses_) {
+      if (position < address.start || position > address.start + address.length) continue;
+      QTextCursor range(document());
+      range.setPosition(static_cast<int>(address.start));
+      range.setPosition(static_cast<int>(address.start + address.length), QTextCursor::KeepAnchor);
+      // The selection stays: it is how the address is read, and what the user sees.
+      setTextCursor(range);
+      linkPressed_ = true;
+      event->accept();
+      try {
+        if (OnUrlClick) OnUrlClick(SelectedText());
+      } catch (...) {
+        // A failure while handling a link click has no visible effect by design.
+      }
+      return;
+    }
+  }
+  QTextBrowser::mousePressEvent(event);
+}
+
+void QtRichView::mouseReleaseEvent(QMouseEvent* event) {
+  if (linkPressed_ && event->button() == Qt::LeftButton) {
+    linkPressed_ = false;
+    event->accept();
+    return;
+  }
+  QTextBrowser::mouseReleaseEvent(event);
+}
+
+}  // namespace ringlook::qt

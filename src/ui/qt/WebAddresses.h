@@ -1,0 +1,24 @@
+// Web and mail addresses in message texts: where they are, and the URL to open
+// for one. Addresses start with http://, https://, ftp://, www. or mailto:.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+namespace ringlook::qt {
+
+struct TextRange {
+  qsizetype start;
+  qsizetype length;
+};
+
+// The addresses in text, in order; trailing punctuation that ends a sentence is
+// not part of an address.
+QList<TextRange> FindWebAddresses(const QString& text);
+
+// The URL for an address as found above (www. gets http://); an empty URL for
+// anything else, so that no file or program is ever opened.
+QUrl WebAddressUrl(const QString& address);
+
+}  // namespace ringlook::qt

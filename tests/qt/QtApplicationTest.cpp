@@ -1,0 +1,86 @@
+// The application's desktop side: title, message boxes and help.
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtClock.h"
+
+namespace {
+
+using namespace ringlook;
+
+class QtApplicationTest : public ::testing::Test {
+ protected:
+  // Answers the next message box with the button captioned answer, noting
+  // what the box looked like.
+  void AnswerNextBox(const QString& answer) {
+    QTimer::singleShot(0, [this, answer] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      boxTitle_ = box->windowTitle();
+      boxButtons_.clear();
+      QAbstractButton* chosen = nullptr;
+      for (QAbstractButton* button : box->buttons()) {
+        boxButtons_ << button->text();
+        if (button->text() == answer) chosen = button;
+      }
+      ASSERT_NE(chosen, nullptr);
+      chosen->click();
+    });
+  }
+
+  qt::QtMainForm form_;
+  qt::QtClock clock_;
+  qt::QtApplication app_{form_, clock_};
+  QString boxTitle_;
+  QStringList boxButtons_;
+};
+
+TEST_F(QtApplicationTest, ConfirmationAsksYesOrNo) {
+  AnswerNextBox("&No");
+  EXPECT_EQ(app_.MessageBox("Weet u zeker dat u Ringlook wilt afsluiten ?", ui::MessageKind::Confirmation),
+            ui::MessageAnswer::No);
+  EXPECT_EQ(boxTitle_, "Confirm");
+  EXPECT_EQ(boxButtons_, (QStringList{"&Yes", "&No"}));
+  AnswerNextBox("&Yes");
+  EXPECT_EQ(app_.MessageBox("Verwijder de historie van  Ann ?", ui::MessageKind::Confirmation), ui::MessageAnswer::Yes);
+}
+
+TEST_F(QtApplicationTest, ErrorAndInformationHaveOneButton) {
+  AnswerNextBox("OK");
+  EXPECT_EQ(app_.MessageBox("Invalid data type for 'Popup'", ui::MessageKind::Error), ui::MessageAnswer::Ok);
+  EXPECT_EQ(boxButtons_.size(), 1);
+}
+
+TEST_F(QtApplicationTest, TitleIsTheTaskBarTextAndLeavesTheCaption) {
+  form_.setWindowTitle("Ringlook v2.54");
+  app_.SetTitle("x Jansen \xe9");
+  EXPECT_EQ(app_.Title(), "x Jansen \xe9");
+  EXPECT_EQ(form_.windowIconText(), QString::fromUtf8("x Jansen \xc3\xa9"));
+  EXPECT_EQ(form_.windowTitle(), "Ringlook v2.54");
+}
+
+TEST_F(QtApplicationTest, MinimiseAndRaiseWithoutActivating) {
+  form_.show();
+  app_.Minimize();
+  EXPECT_TRUE(app_.Minimized());
+  app_.RaiseWithoutActivating(form_);
+  EXPECT_FALSE(app_.Minimized());
+  EXPECT_TRUE(form_.isVisible());
+}
+
+TEST_F(QtApplicationTest, HelpOpensTheShippedManualAtTheAskedSection) {
+  app_.ShowHelpContext(100);
+  ASSERT_NE(app_.Help(), nullptr);
+  EXPECT_TRUE(app_.Help()->isVisible());
+  EXPECT_EQ(app_.Help()->Anchor(), "hoofdvenster");
+  EXPECT_TRUE(app_.Help()->Browser().toPlainText().contains("Alt+1")) << "the manual is in the program";
+  app_.ShowHelpTopic("Imported_Topic1");
+  EXPECT_EQ(app_.Help()->Anchor(), "inhoud");
+}
+
+}  // namespace

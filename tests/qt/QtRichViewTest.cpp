@@ -1,0 +1,98 @@
+// Web addresses in the messages view: which text is a link, and what a click
+// on one does.
+#include <gtest/gtest.h>
+#include <QTest>
+
+#include "ui/qt/QtRichView.h"
+#include "ui/qt/WebAddresses.h"
+
+namespace {
+
+using namespace ringlook;
+
+struct AddressCase {
+  const char* text;
+  std::vector<std::string> addresses;
+};
+
+void PrintTo(const AddressCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+
+class FindWebAddressesTest : public ::testing::TestWithParam<AddressCase> {};
+
+TEST_P(FindWebAddressesTest, FindsEachAddressWhole) {
+  const QString text = QString::fromUtf8(GetParam().text);
+  std::vector<std::string> found;
+  for (const qt::TextRange& range : qt::FindWebAddresses(text)) {
+    found.push_back(text.mid(range.start, range.length).toStdString());
+  }
+  EXPECT_EQ(found, GetParam().addresses);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FindWebAddressesTest,
+                         ::testing::Values(AddressCase{"zie http://example.com/a?b=1&c=2 nu",
+                                                       {"http://example.com/a?b=1&c=2"}},
+                                           AddressCase{"HTTPS://Example.com/x.", {"HTTPS://Example.com/x"}},
+                                           AddressCase{"(www.test.nl), ftp://f.nl/p;", {"www.test.nl", "ftp://f.nl/p"}},
+                                           AddressCase{"mail mailto:ann@x.nl!", {"mailto:ann@x.nl"}},
+                                           AddressCase{"regel1\nwww.a.nl\nregel3", {"www.a.nl"}},
+                                           AddressCase{"alleen www. of http:// of mailto:", {}},
+                                           AddressCase{"niet: nowww.x.nl of ann@www.x.nl", {}}));
+
+TEST(WebAddressUrl, OpensOnlyWebAndMailAddresses) {
+  EXPECT_EQ(qt::WebAddressUrl("www.test.nl/a").toString(), "http://www.test.nl/a");
+  EXPECT_EQ(qt::WebAddressUrl("https://x.nl").toString(), "https://x.nl");
+  EXPECT_EQ(qt::WebAddressUrl("mailto:ann@x.nl").scheme(), "mailto");
+  EXPECT_TRUE(qt::WebAddressUrl("file:///etc/passwd").isEmpty());
+  EXPECT_TRUE(qt::WebAddressUrl("/usr/bin/xterm").isEmpty());
+  EXPECT_TRUE(qt::WebAddressUrl("javascript:alert(1)").isEmpty());
+}
+
+class QtRichViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    view_.resize(479, 155);
+    view_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view_));
+  }
+
+  // The middle of the character at position in the view.
+  QPoint PointAt(int position) {
+    QTextCursor cursor(view_.document());
+    cursor.setPosition(position);
+    const QRect before = view_.cursorRect(cursor);
+    cursor.setPosition(position + 1);
+    return QPoint((before.left() + view_.cursorRect(cursor).left()) / 2, before.center().y());
+  }
+
+  qt::QtRichView view_{nullptr};
+};
+
+TEST_F(QtRichViewTest, LeftPressOnAnAddressSelectsItAndReportsItsExactText) {
+  view_.SetText("Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag.");
+  std::vector<std::string> clicked;
+  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
+  const int start = static_cast<int>(view_.document()->toRawText().indexOf("www"));
+
+  QTest::mouseClick(view_.viewport(), Qt::RightButton, {}, PointAt(start + 3));
+  EXPECT_TRUE(clicked.empty());
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 3));
+  EXPECT_EQ(clicked, std::vector<std::string>{"www.test.nl/x?y=1"});
+  EXPECT_EQ(view_.SelectedText(), "www.test.nl/x?y=1");
+
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(2));
+  EXPECT_EQ(clicked.size(), 1U) << "plain text is no link";
+  EXPECT_EQ(view_.Text(), "Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag.");
+}
+
+TEST_F(QtRichViewTest, AppendedTextIsMarkedAndAFailingHandlerIsIgnored) {
+  view_.SetText("a\r\n");
+  view_.AppendLines("b http://x.nl\r\n");
+  EXPECT_EQ(view_.Text(), "a\r\nb http://x.nl\r\n");
+  EXPECT_EQ(view_.LineCount(), 3);
+  view_.OnUrlClick = [](const std::string&) { throw std::runtime_error("no browser"); };
+  const int start = static_cast<int>(view_.document()->toRawText().indexOf("http"));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 1));
+  EXPECT_EQ(view_.SelectedText(), "http://x.nl");
+}
+
+}  // namespace

@@ -1,0 +1,220 @@
+// The five windows as built for the program: names, captions, limits, states,
+// tab orders, menus and window kinds, checked on the real widgets.
+#include <gtest/gtest.h>
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "ui/qt/QtStatusBar.h"
+#include "ui/qt/QtWindows.h"
+
+namespace {
+
+using namespace ringlook;
+
+template <typename Widget = QWidget>
+Widget& Child(const QWidget& window, const char* name) {
+  auto* child = window.findChild<Widget*>(QString::fromLatin1(name));
+  if (child == nullptr) throw std::runtime_error(std::string("no control ") + name);
+  return *child;
+}
+
+// The controls a user reaches with Tab, in order, by object name.
+QStringList TabOrder(const QWidget& window) {
+  QStringList order;
+  for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain()) {
+    if ((w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
+      order << w->objectName();
+    }
+  }
+  return order;
+}
+
+QString AccessibleName(QWidget& widget) {
+  return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
+}
+
+class QtWindowsTest : public ::testing::Test {
+ protected:
+  qt::QtWindows windows_;
+};
+
+TEST_F(QtWindowsTest, MainWindowLayout) {
+  qt::QtMainForm& form = windows_.MainForm();
+  EXPECT_EQ(form.objectName(), "FormRinglook");
+  EXPECT_EQ(form.Caption(), "Ringlook");
+  EXPECT_EQ(form.size(), QSize(525, 221));
+  EXPECT_EQ(&windows_.FormRinglook().Self, &form);
+
+  auto& panel2 = Child(form, "Panel2");
+  EXPECT_FALSE(windows_.FormRinglook().Panel2.Visible());
+  EXPECT_EQ(panel2.height(), 32);
+  // At the designed places, or further right where the desktop font needs the room.
+  auto& label1 = Child<QLabel>(panel2, "Label1");
+  EXPECT_EQ(label1.text(), "Zoeken naar ");
+  EXPECT_EQ(label1.x(), 16);
+  const QRect edit1 = Child(panel2, "Edit1").geometry();
+  EXPECT_GE(edit1.left(), std::max(82, label1.x() + label1.fontMetrics().horizontalAdvance(label1.text())));
+  EXPECT_EQ(edit1.width(), 185);
+  EXPECT_GE(Child(panel2, "Button2").geometry().left(), std::max(271, edit1.right()));
+  EXPECT_GE(Child(panel2, "Button2").width(), 66);
+  EXPECT_GE(windows_.FormRinglook().Button1.Width(), 49);
+  EXPECT_EQ(AccessibleName(Child(panel2, "Button2")), "Nu zoeken");
+  EXPECT_EQ(TabOrder(form), (QStringList{"Edit1", "Button1", "Button2", "ListBox1"}));
+
+  auto& list = Child<QListWidget>(Child(form, "Panel1"), "ListBox1");
+  EXPECT_EQ(list.palette().color(QPalette::Base), QColor(192, 192, 192));
+  EXPECT_TRUE(QFontInfo(list.font()).fixedPitch());
+
+  const auto& bar = static_cast<const qt::QtStatusBar&>(windows_.FormRinglook().StatusBar1);
+  EXPECT_EQ(bar.height(), 19);
+  ASSERT_EQ(bar.PanelCount(), 3);
+  EXPECT_EQ(bar.PanelText(0), "  Geen verbinding");
+  EXPECT_EQ(bar.PanelText(1), "  Aantal (vandaag)  :");
+  EXPECT_EQ(bar.PanelText(2), "      F1 = Help");
+  form.show();
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(bar.PanelBevel(i), ui::Bevel::Lowered);
+    const QLabel& panel = bar.PanelLabel(i);
+    EXPECT_LE(panel.fontMetrics().horizontalAdvance(panel.text()), panel.contentsRect().width())
+        << "start text of panel " << i << " is cut off";
+  }
+  // The designed widths, or wider where the desktop font needs it.
+  EXPECT_GE(bar.PanelLabel(1).x(), 90);
+  EXPECT_GE(bar.PanelLabel(2).x() - bar.PanelLabel(1).x(), 235);
+}
+
+TEST_F(QtWindowsTest, ContextMenuHasItsItemsInOrderAndOpensOverTheListAndTheStatusBar) {
+  qt::QtMainForm& form = windows_.MainForm();
+  auto& menu = Child<QMenu>(form, "PopupMenu1");
+  QStringList items;
+  for (const QAction* action : menu.actions()) {
+    items << action->objectName() + (action->isSeparator() ? "|-" : "|" + action->text()) +
+                 (action->isVisible() ? "" : "|hidden");
+  }
+  EXPECT_EQ(items, (QStringList{"Find1|Zoeken", "N3|-", "Addnumber1|Nummer toevoegen|hidden",
+                                "Deletenumber1|Verwijder nummer|hidden", "N1|-|hidden", "Sentmassage1|Verstuur bericht",
+                                "ViewMessages1|Toon berichten", "N2|-", "Setup1|Instellingen", "N4|-", "Help1|Help"}));
+
+  form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+  const auto& bar = static_cast<const qt::QtStatusBar&>(windows_.FormRinglook().StatusBar1);
+  for (QWidget* target :
+       std::initializer_list<QWidget*>{Child<QListWidget>(form, "ListBox1").viewport(), &bar.PanelLabel(1)}) {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(target, &click);
+    EXPECT_TRUE(menu.isVisible()) << target->objectName().toStdString();
+    menu.hide();
+  }
+}
+
+TEST_F(QtWindowsTest, SetupDialog) {
+  qt::QtDialogForm& form = windows_.SetupForm();
+  EXPECT_EQ(form.Caption(), "Instellingen");
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  EXPECT_EQ(Child<QLabel>(form, "Label2").text(), "Naam");
+  EXPECT_EQ(Child<QLabel>(form, "Label1").text(), "Ringlook Server IP");
+  EXPECT_EQ(AccessibleName(Child(form, "CheckBox1")), "Start Ringlook automatisch bij het opstarten");
+  EXPECT_EQ(AccessibleName(Child(form, "CheckBox2")), "Popup bij iedere beller");
+  EXPECT_EQ(AccessibleName(Child(form, "Edit1")), "Ringlook Server IP");
+  EXPECT_EQ(TabOrder(form), (QStringList{"Edit1", "Edit2", "CheckBox1", "CheckBox2", "Button1"}));
+  const ui::FormSetupControls& setup = windows_.FormSetup();
+  EXPECT_FALSE(setup.CheckBox1.Checked() || setup.CheckBox2.Checked());
+
+  // Enter in a field and Escape leave the dialog open, though "Ok" would close it.
+  setup.Button1.OnClick = [&form] { form.Close(ui::ModalResult::Ok); };
+  form.show();
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  QWidget* field = QApplication::focusWidget();
+  ASSERT_EQ(field, &Child(form, "Edit1")) << "the server field has the focus first";
+  QTest::keyClick(field, Qt::Key_Return);
+  EXPECT_TRUE(form.isVisible()) << "Enter";
+  QTest::keyClick(field, Qt::Key_Escape);
+  QTest::keyClick(&Child(form, "Button1"), Qt::Key_Escape);
+  EXPECT_TRUE(form.isVisible()) << "Escape";
+  QTest::mouseClick(&Child(form, "Button1"), Qt::LeftButton);
+  EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(QtWindowsTest, EditDialog) {
+  qt::QtDialogForm& form = windows_.EditForm();
+  const ui::FormEditControls& edit = windows_.FormEdit();
+  EXPECT_EQ(form.Caption(), "Wijzigen");
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "fixed size";
+  EXPECT_EQ(Child<QLabel>(form, "Label1").text(), "Naam    :");
+  EXPECT_EQ(Child<QLabel>(form, "Label2").text(), "Nummer :");
+  EXPECT_EQ(AccessibleName(Child(form, "CheckBox1")), "Alert");
+  EXPECT_EQ(AccessibleName(Child(form, "Button1")), "Annuleren");
+  EXPECT_EQ(AccessibleName(Child(form, "Button2")), "Ok");
+  EXPECT_TRUE(edit.Edit2.ReadOnly());
+  EXPECT_EQ(edit.Edit2.Background(), ui::Colour::Menu);
+  EXPECT_FALSE(edit.Edit1.ReadOnly());
+  EXPECT_EQ(Child<QPlainTextEdit>(form, "Memo1").verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  form.show();
+  const QRect check = Child(form, "CheckBox1").geometry();
+  EXPECT_GT(check.left(), Child(form, "Edit2").geometry().right()) << "Alert stands right of the number";
+
+  QTest::keyClicks(&Child(form, "Edit1"), QString(40, QLatin1Char('n')));
+  EXPECT_EQ(edit.Edit1.Text().size(), 37U);
+  QTest::keyClicks(&Child(form, "Memo1"), QString(1030, QLatin1Char('m')));
+  EXPECT_EQ(edit.Memo1.Text().size(), 1024U);
+
+  QTimer::singleShot(0, &form, [&form] { form.close(); });
+  EXPECT_EQ(form.ShowModal(), ui::ModalResult::Cancel) << "the close box cancels";
+}
+
+TEST_F(QtWindowsTest, SendDialog) {
+  qt::QtDialogForm& form = windows_.SentMSGForm();
+  EXPECT_EQ(form.Caption(), "Verstuur bericht");
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(form.size(), QSize(346, 220));
+  EXPECT_EQ(Child<QLabel>(form, "Label1").text(), "Naar :");
+  auto& combo = Child<QComboBox>(form, "ComboBox1");
+  EXPECT_FALSE(combo.isEditable());
+  EXPECT_EQ(combo.maxVisibleItems(), 12);
+  EXPECT_TRUE(QFontInfo(combo.font()).fixedPitch());
+  auto& memo = Child<QPlainTextEdit>(form, "Memo1");
+  form.show();
+  EXPECT_EQ(memo.geometry(), QRect(0, 41, 346, 135));
+  EXPECT_TRUE(QFontInfo(memo.font()).fixedPitch());
+  QTest::keyClicks(&memo, QString(401, QLatin1Char('m')));
+  EXPECT_EQ(windows_.FormSentMSG().Memo1.Text().size(), 400U);
+  EXPECT_EQ(AccessibleName(Child(form, "Button1")), "Annuleren");
+  EXPECT_EQ(AccessibleName(Child(form, "Button2")), "Versturen");
+}
+
+TEST_F(QtWindowsTest, MessagesWindow) {
+  qt::QtDialogForm& form = windows_.MSGForm();
+  EXPECT_EQ(form.Caption(), "Berichten");
+  EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(form.size(), QSize(479, 191));
+  auto& view = Child<QTextBrowser>(form, "RichOntvang");
+  form.show();
+  EXPECT_EQ(view.geometry(), QRect(0, 0, 479, 155));
+  EXPECT_TRUE(view.isReadOnly());
+  EXPECT_EQ(view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  auto& copyMenu = Child<QMenu>(view, "PopupKopieer");
+  ASSERT_EQ(copyMenu.actions().size(), 1);
+  EXPECT_EQ(copyMenu.actions().front()->objectName(), "KopieerenCTRLC1");
+  EXPECT_EQ(copyMenu.actions().front()->text(), "&Kopieer     CTRL-C");
+  EXPECT_LT(Child(form, "Button3").x(), Child(form, "Button2").x());
+  EXPECT_LT(Child(form, "Button2").x(), Child(form, "Button1").x());
+  EXPECT_EQ(AccessibleName(Child(form, "Button3")), "Wissen");
+  EXPECT_EQ(AccessibleName(Child(form, "Button2")), "Beantwoorden");
+  EXPECT_EQ(AccessibleName(Child(form, "Button1")), "Sluiten");
+}
+
+}  // namespace
