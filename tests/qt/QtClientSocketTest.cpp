@@ -305,6 +305,21 @@ TEST_F(QtClientSocketTest, ReplacedAttemptsAreIgnored) {
   EXPECT_THAT(events.log, ElementsAre("Connecting", "Connecting", "Connecting", "Connect active"));
 }
 
+TEST_F(QtClientSocketTest, ACancelledAttemptIsNeverHeardFromAgain) {
+  socket.SetAddress("127.0.0.1");
+  socket.SetActive(true);
+  socket.CancelAttempt();
+  socket.SetHost("localhost");
+  socket.SetActive(true);
+  socket.CancelAttempt();
+  RunEventsFor(300);
+  EXPECT_THAT(events.log, ElementsAre("Connecting"));
+  EXPECT_FALSE(socket.Active());
+  events.log.clear();
+  socket.SetHost("");
+  EXPECT_GE(Connect(), 0);  // and the socket is usable afterwards
+}
+
 TEST_F(QtClientSocketTest, HostIsLookedUpFromTheLoopAndTakesPrecedenceOverAddress) {
   for (const char* host : {"localhost", "127.0.0.1"}) {
     SCOPED_TRACE(host);

@@ -80,6 +80,15 @@ void QtClientSocket::SetActive(bool active) {
   }
 }
 
+void QtClientSocket::CancelAttempt() {
+  if (state_ != State::Resolving && state_ != State::Connecting) return;
+  // A new number makes every report still on its way for the attempt stale.
+  ++attempt_;
+  state_ = State::Idle;
+  const int fd = Detach();
+  if (fd >= 0) ::close(fd);
+}
+
 void QtClientSocket::StartAttempt() {
   const int replaced = Detach();
   if (replaced >= 0) ::close(replaced);

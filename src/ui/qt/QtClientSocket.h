@@ -25,6 +25,7 @@ class QtClientSocket : public QObject, public net::ClientSocket {
 
   [[nodiscard]] bool Active() const override { return state_ == State::Connected; }
   void SetActive(bool active) override;
+  void CancelAttempt() override;
   int SendBytes(std::string_view bytes) override;
   int AvailableBytes() override;
   int ReadBytes(char* buffer, int count) override;
