@@ -1,13 +1,72 @@
-// Program entry: creates the application and its main window and runs the loop.
+// Program entry: one copy per user log-on; the first creates the five windows in
+// their order, wires the window logic to the Qt layer and runs the event loop.
 #include <QApplication>
-#include <QMainWindow>
+#include <QDir>
+#include <QStandardPaths>
+
+#include "main/TFormRinglook.h"
+#include "settings/TFormSetup.h"
+#include "ui/qt/AutostartDesktopEntry.h"
+#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtClientSocket.h"
+#include "ui/qt/QtClock.h"
+#include "ui/qt/QtDialogForm.h"
+#include "ui/qt/QtInstanceLock.h"
+#include "ui/qt/QtMainForm.h"
+#include "ui/qt/QtSettingsStore.h"
+#include "ui/qt/QtWindows.h"
+
+namespace {
+
+// Brings the running copy forward for a second start: a modal dialog open in it
+// rather than the main window; a minimised main window is restored.
+void ShowPrvInstance(QWidget& mainWindow) {
+  QWidget* last = QApplication::activeModalWidget();
+  if (last == nullptr) last = &mainWindow;
+  if (last->isMinimized()) {
+    last->showNormal();
+    if (last == &mainWindow) return;
+  } else if (mainWindow.isMinimized()) {
+    mainWindow.showNormal();
+  }
+  last->raise();
+  last->activateWindow();
+}
+
+int RunProgram(ringlook::InstanceLock& lock, const QString& configFolder) {
+  using namespace ringlook;
+  qt::QtClock clock;
+  qt::QtWindows windows;
+  qt::QtApplication application(windows.MainForm(), clock);
+  application.SetTitle(kApplicationTitle);
+  qt::QtClientSocket socket;
+  qt::QtSettingsStore store(configFolder + "/Ringlook");
+  qt::AutostartDesktopEntry autostart(configFolder + "/autostart");
+
+  TFormRinglook formRinglook(windows.FormRinglook(),
+                             TFormRinglook::Services{application, clock, socket, store, autostart,
+                                                     [] { return QDir::currentPath().toStdString(); },
+                                                     QCoreApplication::applicationFilePath().toStdString()});
+  TFormSetup formSetup(windows.FormSetup(), formRinglook);
+  formRinglook.AttachSetup(formSetup);
+
+  lock.ListenForOthers([&windows] { ShowPrvInstance(windows.MainForm()); });
+  windows.MainForm().show();
+  windows.MainForm().activateWindow();
+  return QApplication::exec();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Ringlook");
-  QMainWindow window;
-  window.setWindowTitle("Ringlook");
-  window.resize(525, 221);
-  window.show();
-  return QApplication::exec();
+  // The loop ends when the close question is answered Yes, not when a window hides.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  ringlook::qt::QtInstanceLock lock;
+  if (!ringlook::StartsAsFirst(lock)) return 0;
+  const int status = RunProgram(lock, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+  lock.Release();
+  return status;
 }
