@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "calls/CallerLine.h"
 #include "net/Fields.h"
 #include "net/Messages.h"
 
@@ -35,5 +36,22 @@ void ReadHistory(benchmark::State& state) {
                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(ReadHistory)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The same texts turned into list lines, as the caller list is filled.
+void FormatHistoryLines(benchmark::State& state) {
+  const int records = static_cast<int>(state.range(0));
+  const std::string text = HistoryText(records);
+  for (auto _ : state) {
+    std::size_t bytes = 0;
+    ringlook::net::ReadRecordList(ringlook::net::TextAfter(text, '^'), [&](std::string_view record) {
+      bytes += ringlook::calls::FormatCallerRecord(record).Line.size();
+      return true;
+    });
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.counters["ns_per_record"] = benchmark::Counter(static_cast<double>(state.iterations()) * records,
+                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(FormatHistoryLines)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,0 +1,81 @@
+// The fixed-width caller line as golden cases: every column where it belongs,
+// whatever the fields hold, and the number found back at position 67.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "calls/CallerLine.h"
+
+namespace ringlook::calls {
+namespace {
+
+struct LineCase {
+  std::string record;
+  std::string line;
+};
+
+void PrintTo(const LineCase& c, std::ostream* os) { *os << '"' << c.record << '"'; }
+
+class CallerLineGolden : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(CallerLineGolden, FormatsTheRecord) {
+  const std::string line = FormatCallerRecord(GetParam().record).Line;
+  EXPECT_EQ(line, GetParam().line);
+  if (line.size() > 66) {
+    EXPECT_EQ(line[65], ' ');
+    EXPECT_NE(line[66], ' ') << "the number starts at position 67";
+  }
+}
+
+const std::string k18Blanks(18, ' ');
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CallerLineGolden,
+    ::testing::Values(LineCase{"Bakkerij De Korenaar^2^ABCDEFGHIJKLMNOPQRST^0123456789^14^",
+                               "Bakkerij De Korenaar" + k18Blanks + "x ABCDEFGHIJKLMNOP" + std::string(10, ' ') +
+                                   "0123456789"},
+                      LineCase{"Stichting Woningcorporatie Oost-Nederland^1^ABC^0987654321^3^",
+                               "Stichting Woningcorporatie Oost-Neder - ABC" + std::string(23, ' ') + "0987654321"},
+                      LineCase{"^0^^^^", std::string(66, ' ')},
+                      LineCase{"Jan^^abc^06^1^", "Jan" + std::string(35, ' ') + " abc" + std::string(24, ' ') + "06"},
+                      LineCase{"Jan^ALERT^abcdefghijklmnopq^06^1^",
+                               "Jan" + std::string(35, ' ') + "ALERT abcdefghijklmnop" + std::string(6, ' ') + "06"},
+                      LineCase{"Jan^ALERTALERT12^abcdefghijklmnopq^06^1^",
+                               "Jan" + std::string(35, ' ') + "ALERTALERT12 abcdefghijklmn 06"},
+                      LineCase{"Jan^0^", "Jan" + std::string(63, ' ')}));
+
+TEST(CallerLine, KeepsTheWholeNameFlagAndCountBeside) {
+  const CallerLine c = FormatCallerRecord("Stichting Woningcorporatie Oost-Nederland^2^d^1^14^rest");
+  EXPECT_EQ(c.Name, "Stichting Woningcorporatie Oost-Nederland");
+  EXPECT_EQ(c.Flag, "2");
+  EXPECT_EQ(c.TodayCount, "14");
+  EXPECT_EQ(FormatCallerRecord("a^0^d^1^14").TodayCount, "") << "the count needs its closing ^";
+}
+
+TEST(CallerLine, NamesOf37And40BytesBothLeaveABlankAtPosition38) {
+  for (const std::size_t n : {37u, 40u}) {
+    const std::string line = FormatCallerRecord(std::string(n, 'a') + "^2^^1^^").Line;
+    EXPECT_EQ(line[37], ' ') << n;
+    EXPECT_EQ(line[38], 'x') << n;
+  }
+}
+
+TEST(CallerLine, ReadsNumberAndNameBack) {
+  const std::string line = FormatCallerRecord("Bakkerij De Korenaar^2^ABC^0123456789^14^").Line;
+  EXPECT_EQ(LineNumber(line), "0123456789");
+  EXPECT_EQ(LineName(line), "Bakkerij De Korenaar");
+  EXPECT_EQ(LineNumber(FormatCallerRecord("a^0^^^^").Line), "");
+  const std::string longNumber(250, '7');
+  EXPECT_EQ(LineNumber(FormatCallerRecord("a^0^^" + longNumber + "^^").Line), std::string(199, '7'))
+      << "position 66 is a blank, so 199 bytes of the number are read back";
+}
+
+TEST(CallerLine, AChangeKeepsDetailAndNumberInPlace) {
+  const std::string line = FormatCallerRecord("Stichting Woningcorporatie Oost-Nederland^1^ABC^0987654321^3^").Line;
+  const std::string changed = ChangedLine(line, "Stichting Oost", "2");
+  EXPECT_EQ(changed, "Stichting Oost" + std::string(24, ' ') + "x ABC" + std::string(23, ' ') + "0987654321");
+  EXPECT_EQ(LineNumber(changed), "0987654321");
+}
+
+}  // namespace
+}  // namespace ringlook::calls
