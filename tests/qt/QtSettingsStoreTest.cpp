@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ErrorOf.h"
 #include "FileSizeLimit.h"
-#include "common/Error.h"
 #include "ui/qt/QtSettingsStore.h"
 
 namespace ringlook::qt {
@@ -17,14 +17,7 @@ namespace {
 
 constexpr std::string_view kKey = "\\Software\\Ringlook";
 
-std::string ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
+using ringlook::testing::ErrorOf;
 
 class QtSettingsStoreTest : public ::testing::Test {
  protected:

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/Error.h"
+#include "ErrorOf.h"
 #include "settings/MemorySettingsStore.h"
 
 namespace ringlook::settings {
@@ -12,14 +12,7 @@ namespace {
 
 constexpr std::string_view kKey = "\\Software\\Ringlook";
 
-std::string ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const Error& error) {
-    return error.what();
-  }
-  return "(no error)";
-}
+using ringlook::testing::ErrorOf;
 
 TEST(MemorySettingsStore, NamesAreFoundWithoutRegardToCaseAndKeepTheirSpelling) {
   MemorySettingsStore store;
