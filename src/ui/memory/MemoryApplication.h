@@ -23,6 +23,9 @@ class MemoryApplication : public Application {
   void Restore() override;
   [[nodiscard]] bool Minimized() const override { return minimized_; }
   void RaiseWithoutActivating(Form& form) override;
+  void NotifyCall(std::string_view name, std::string_view number) override {
+    notifications_.push_back(std::string(name) + " " + std::string(number));
+  }
   MessageAnswer MessageBox(std::string_view text, MessageKind kind) override;
   void Beep() override { ++beeps_; }
   void SetClipboardText(std::string_view text) override { clipboard_.assign(text); }
@@ -49,6 +52,8 @@ class MemoryApplication : public Application {
   [[nodiscard]] const std::vector<std::string>& OpenedAddresses() const { return opened_; }
   [[nodiscard]] const std::vector<std::string>& HelpShown() const { return help_; }
   [[nodiscard]] bool Terminated() const { return terminated_; }
+  // Each notification as its name, a blank and its number.
+  [[nodiscard]] const std::vector<std::string>& Notifications() const { return notifications_; }
 
  private:
   struct Answer {
@@ -66,6 +71,7 @@ class MemoryApplication : public Application {
   std::string clipboard_;
   std::vector<std::string> opened_;
   std::vector<std::string> help_;
+  std::vector<std::string> notifications_;
   std::vector<ShownBox> boxes_;
   std::deque<Answer> answers_;
 };

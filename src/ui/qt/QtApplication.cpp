@@ -82,6 +82,10 @@ void QtApplication::RaiseWithoutActivating(ui::Form& form) {
   window->raise();
 }
 
+void QtApplication::NotifyCall(std::string_view name, std::string_view number) {
+  if (tray_) tray_->showMessage(FromCp1252(name), FromCp1252(number), QSystemTrayIcon::Information);
+}
+
 ui::MessageAnswer QtApplication::MessageBox(std::string_view text, ui::MessageKind kind) {
   QMessageBox box(BoxParent(mainForm_));
   box.setText(FromCp1252(text));

@@ -32,6 +32,8 @@ class QtApplication : public ui::Application {
   void Restore() override;
   [[nodiscard]] bool Minimized() const override;
   void RaiseWithoutActivating(ui::Form& form) override;
+  // Through the tray's balloon; nothing without a tray.
+  void NotifyCall(std::string_view name, std::string_view number) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;
