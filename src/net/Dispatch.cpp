@@ -36,9 +36,12 @@ constexpr int kMessageLinesInView = 9;
 // The local time of day as h:nn (no leading zero on the hour). Whole
 // milliseconds first: a date-time near day 46000 carries rounding noise that
 // would otherwise show 9:05 as 9:04.
+constexpr long long kMsPerMinute = 60000;
+constexpr long long kMinutesPerDay = 1440;
+
 std::string HourMinute(double nowDays) {
   const double dayFraction = nowDays - std::floor(nowDays);
-  const long long minutes = std::llround(dayFraction * kMsPerDay) / 60000 % (24 * 60);
+  const long long minutes = std::llround(dayFraction * kMsPerDay) / kMsPerMinute % kMinutesPerDay;
   const long long minute = minutes % 60;
   return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
 }

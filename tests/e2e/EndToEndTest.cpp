@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +28,7 @@
 #include "ui/qt/QtApplication.h"
 #include "ui/qt/QtClientSocket.h"
 #include "ui/qt/QtClock.h"
+#include "ui/qt/QtDialogForm.h"
 #include "ui/qt/QtMainForm.h"
 #include "ui/qt/QtWindows.h"
 
@@ -43,6 +45,27 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
   }
   return true;
 }
+
+// Counts the times a window is shown.
+class ShowCounter : public QObject {
+ public:
+  ShowCounter(QWidget& window, int& showings) : window_(window), showings_(showings) {
+    window_.installEventFilter(this);
+  }
+  ~ShowCounter() override { window_.removeEventFilter(this); }
+  ShowCounter(const ShowCounter&) = delete;
+  ShowCounter& operator=(const ShowCounter&) = delete;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &window_ && event->type() == QEvent::Show) ++showings_;
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  int& showings_;
+};
 
 class EndToEnd : public ::testing::Test {
  protected:
@@ -155,6 +178,45 @@ TEST_F(EndToEnd, ASearchFindsAndClosingTheBarBringsBackTodaysCalls) {
   bar.Button1.OnClick();
   EXPECT_FALSE(bar.Panel2.Visible());
   ASSERT_TRUE(WaitUntil([&] { return List().Count() == todaysDemoCalls; })) << List().Count();
+}
+
+// The first message opens the messages window modally; the second arrives
+// while the first dispatch waits in that window's loop.
+TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAgain) {
+  StartWithTodaysCalls();
+  main->Timer3Timer();
+  ASSERT_TRUE(WaitUntil([&] { return server->Nicknames() == std::vector<std::string>{"Anna"}; }));
+  qt::QtDialogForm& window = windows.MSGForm();
+  int showings = 0;
+  ShowCounter counter(window, showings);
+  static int recursiveShowings = 0;
+  recursiveShowings = 0;
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+        if (text.contains(QStringLiteral("Recursive call"))) ++recursiveShowings;
+      });
+  const ui::RichView& view = windows.FormMSG().RichOntvang;
+  enum class Step { WaitForWindow, WaitForSecond, Closed } step = Step::WaitForWindow;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (step == Step::WaitForWindow && window.isVisible()) {
+      server->Deliver("Anna", "Bert", "tweede");
+      step = Step::WaitForSecond;
+    } else if (step == Step::WaitForSecond && view.Text().find("tweede") != std::string::npos) {
+      windows.FormMSG().Self.Close(ui::ModalResult::Cancel);
+      step = Step::Closed;
+    }
+  });
+  poll.start(20);
+  server->Deliver("Anna", "Piet", "eerste");
+  const bool closed = WaitUntil([&] { return step == Step::Closed && !window.isVisible(); }, 10000);
+  qInstallMessageHandler(previous);
+  ASSERT_TRUE(closed);
+  EXPECT_EQ(recursiveShowings, 0) << "a second modal showing of the open window";
+  const std::string shown = view.Text();
+  EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Bert")) << shown;
+  EXPECT_EQ(showings, 1);
+  EXPECT_EQ(main->LastCorrespondent, "Bert");
 }
 
 TEST_F(EndToEnd, ServerGoingAwayShowsNotConnectedAndTheStatusBarReconnects) {
