@@ -30,14 +30,16 @@ void TFormEdit::FormShow() {
     Controls.CheckBox1.SetEnabled(true);
     return;
   }
+  // Unticked first: unticking gives name and note the window colour, which
+  // would make these two read-only fields look as if they could be typed in.
+  Controls.CheckBox1.SetChecked(false);
+  Controls.CheckBox1.SetEnabled(false);
   Editable(Controls.Edit1, false);
   Controls.Edit1.SetText("");
   Editable(Controls.Edit2, true);
   Controls.Edit2.SetText("");
   Editable(Controls.Memo1, false);
   Controls.Memo1.SetText("");
-  Controls.CheckBox1.SetChecked(false);
-  Controls.CheckBox1.SetEnabled(false);
   // A GET or ADD that never got its reply left these disabled: a new number
   // must still be typed and confirmed.
   Controls.Edit2.SetEnabled(true);

@@ -137,10 +137,13 @@ TEST(AddNumber, AsksForTheNumberThenEditsItsEntry) {
   for (const Case& c : {Case{" 0201234567 ", "0201234567"}, Case{"", ""}}) {
     SCOPED_TRACE(c.number);
     Records h;
+    h.dialog.CheckBox1.SetChecked(true);  // left ticked by an earlier edit
     h.WhileEditing([&](ui::MemoryFormEdit& d) {
       EXPECT_EQ(d.Self.Caption(), "Toevoegen");
       EXPECT_TRUE(d.Edit1.ReadOnly() && d.Memo1.ReadOnly() && !d.Edit2.ReadOnly());
+      EXPECT_FALSE(d.CheckBox1.Checked());
       EXPECT_EQ(d.Edit1.Background(), ui::Colour::Menu);
+      EXPECT_EQ(d.Memo1.Background(), ui::Colour::Menu);
       EXPECT_EQ(d.Edit2.Background(), ui::Colour::Window);
       EXPECT_FALSE(d.CheckBox1.Enabled());
       EXPECT_TRUE(d.Edit2.Focused());
