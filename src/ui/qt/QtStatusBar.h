@@ -13,6 +13,9 @@
 namespace ringlook::qt {
 
 class QtStatusBar : public QWidget, public ui::StatusBar {
+  // its class name gives it the status-bar role (Accessibility.h)
+  Q_OBJECT
+
  public:
   QtStatusBar(QWidget* parent, std::vector<int> widths);
 
