@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -13,25 +12,20 @@
 #include "ui/qt/QtEventPump.h"
 #include "ui/qt/WebAddresses.h"
 
+// The icon sizes are compiled in from the icon theme folders the build makes.
+static void RegisterIconResource() { Q_INIT_RESOURCE(icons); }
+
 namespace ringlook::qt {
 
 namespace {
 
-QIcon TrayPicture() {
-  QPixmap picture(32, 32);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 90, 160));
-  painter.drawEllipse(1, 1, 30, 30);
-  QFont letter;
-  letter.setBold(true);
-  letter.setPixelSize(20);
-  painter.setFont(letter);
-  painter.setPen(Qt::white);
-  painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("R"));
-  return QIcon(picture);
+QIcon ProgramIcon() {
+  RegisterIconResource();
+  QIcon icon;
+  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/ringlook.png").arg(size), QSize(size, size));
+  }
+  return icon;
 }
 
 // A box belongs to the dialog in front, or else to the main window while that
@@ -44,11 +38,16 @@ QWidget* BoxParent(QtMainForm& mainForm) {
 }  // namespace
 
 QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock) : mainForm_(mainForm), clock_(clock) {
+  QApplication::setWindowIcon(ProgramIcon());
+  const QMenu noEntries;
+  trayMenu_ = std::make_unique<TrayMenu>(
+      mainForm_.ContextMenu() != nullptr ? *mainForm_.ContextMenu() : noEntries, [this] { BringUp(); },
+      [this] { mainForm_.close(); });
   if (QSystemTrayIcon::isSystemTrayAvailable()) {
-    tray_ = std::make_unique<QSystemTrayIcon>(TrayPicture());
-    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this] {
-      Restore();
-      mainForm_.Activate();
+    tray_ = std::make_unique<QSystemTrayIcon>(QApplication::windowIcon());
+    tray_->setContextMenu(trayMenu_.get());
+    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+      if (reason != QSystemTrayIcon::Context) BringUp();
     });
     tray_->show();
   }
@@ -61,6 +60,11 @@ void QtApplication::SetTitle(std::string_view title) {
   const QString shown = FromCp1252(title);
   mainForm_.setWindowIconText(shown);
   if (tray_) tray_->setToolTip(shown);
+}
+
+void QtApplication::BringUp() {
+  Restore();
+  mainForm_.Activate();
 }
 
 void QtApplication::Minimize() { mainForm_.showMinimized(); }
@@ -83,7 +87,10 @@ void QtApplication::RaiseWithoutActivating(ui::Form& form) {
 }
 
 void QtApplication::NotifyCall(std::string_view name, std::string_view number) {
-  if (tray_) tray_->showMessage(FromCp1252(name), FromCp1252(number), QSystemTrayIcon::Information);
+  const QString caller = FromCp1252(name);
+  const QString shownNumber = FromCp1252(number);
+  if (notifications_.Show(caller, shownNumber)) return;
+  if (tray_) tray_->showMessage(caller, shownNumber, QApplication::windowIcon());
 }
 
 ui::MessageAnswer QtApplication::MessageBox(std::string_view text, ui::MessageKind kind) {
