@@ -43,14 +43,12 @@ QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock) : mainFor
   trayMenu_ = std::make_unique<TrayMenu>(
       mainForm_.ContextMenu() != nullptr ? *mainForm_.ContextMenu() : noEntries, [this] { BringUp(); },
       [this] { mainForm_.close(); });
-  if (QSystemTrayIcon::isSystemTrayAvailable()) {
-    tray_ = std::make_unique<QSystemTrayIcon>(QApplication::windowIcon());
-    tray_->setContextMenu(trayMenu_.get());
-    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
-      if (reason != QSystemTrayIcon::Context) BringUp();
-    });
-    tray_->show();
-  }
+  tray_.setIcon(QApplication::windowIcon());
+  tray_.setContextMenu(trayMenu_.get());
+  QObject::connect(&tray_, &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Context) BringUp();
+  });
+  tray_.show();
 }
 
 QtApplication::~QtApplication() = default;
@@ -59,7 +57,7 @@ void QtApplication::SetTitle(std::string_view title) {
   title_.assign(title);
   const QString shown = FromCp1252(title);
   mainForm_.setWindowIconText(shown);
-  if (tray_) tray_->setToolTip(shown);
+  tray_.setToolTip(shown);
 }
 
 void QtApplication::BringUp() {
@@ -90,7 +88,7 @@ void QtApplication::NotifyCall(std::string_view name, std::string_view number) {
   const QString caller = FromCp1252(name);
   const QString shownNumber = FromCp1252(number);
   if (notifications_.Show(caller, shownNumber)) return;
-  if (tray_) tray_->showMessage(caller, shownNumber, QApplication::windowIcon());
+  if (QSystemTrayIcon::isSystemTrayAvailable()) tray_.showMessage(caller, shownNumber, QApplication::windowIcon());
 }
 
 ui::MessageAnswer QtApplication::MessageBox(std::string_view text, ui::MessageKind kind) {

@@ -49,8 +49,6 @@ class QtApplication : public ui::Application {
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
 
-  // Null when the desktop has no tray.
-  [[nodiscard]] const QSystemTrayIcon* TrayIcon() const { return tray_.get(); }
   // The tray icon's menu, also where the desktop has no tray to show it.
   [[nodiscard]] TrayMenu& Menu() const { return *trayMenu_; }
   // Null until help was first asked for.
@@ -65,7 +63,9 @@ class QtApplication : public ui::Application {
   std::string title_;
   DesktopNotifications notifications_;
   std::unique_ptr<TrayMenu> trayMenu_;
-  std::unique_ptr<QSystemTrayIcon> tray_;
+  // Shown whenever the desktop has a tray: one that comes up after the program
+  // (started at log-on before the panel) gets the icon then.
+  QSystemTrayIcon tray_;
   std::unique_ptr<HelpWindow> help_;
 };
 
