@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Prints the accessibility tree (AT-SPI) of the running Ringlook, as a screen
-reader sees it: role, name and, where it differs, text of every object. With
---check it also checks the roles and names a screen reader depends on and exits
-1 when one is wrong. Needs the program started with
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on the same session bus (scripts/a11y.sh)."""
+reader sees it: role, name and, where it differs, text of every object, and
+whether it is on screen. With --check it also checks the roles and names a
+screen reader depends on and exits 1 when one is wrong. Needs the program
+started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on the same session bus, as
+scripts/run.sh --check-a11y does."""
 
 import argparse
 import sys
@@ -36,6 +37,8 @@ def describe(node):
     text = text_of(node)
     if text is not None and text != node.name:
         line += f" text={text!r}"
+    if not node.getState().contains(pyatspi.STATE_SHOWING):
+        line += " (not showing)"
     return line
 
 

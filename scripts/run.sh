@@ -22,7 +22,9 @@ if { [ -z "${DISPLAY:-}" ] || [ -n "$check_a11y" ]; } && [ -z "${RINGLOOK_DEMO_H
   scripts/install-deps.sh
   # As root, on a loopback of its own too, so that its port 6661 is free.
   isolate=()
-  [ "$(id -u)" -ne 0 ] || isolate=(unshare --net -- sh -c 'ip link set lo up && exec "$@"' isolated)
+  if [ "$(id -u)" -eq 0 ] && command -v ip >/dev/null && unshare --net true 2>/dev/null; then
+    isolate=(unshare --net -- sh -c 'ip link set lo up && exec "$@"' isolated)
+  fi
   exec "${isolate[@]}" dbus-run-session -- env RINGLOOK_DEMO_HEADLESS=1 "$0" "$@"
 fi
 [ -n "${RINGLOOK_DEMO_HEADLESS:-}" ] || scripts/install-deps.sh

@@ -56,11 +56,12 @@ TEST_F(QtApplicationTest, ErrorAndInformationHaveOneButton) {
   EXPECT_EQ(boxButtons_.size(), 1);
 }
 
-TEST_F(QtApplicationTest, TitleIsTheTaskBarTextAndLeavesTheCaption) {
+TEST_F(QtApplicationTest, TitleIsTheTaskBarTextAndTheTrayToolTipAndLeavesTheCaption) {
   form_.setWindowTitle("Ringlook v2.54");
   app_.SetTitle("x Jansen \xe9");
   EXPECT_EQ(app_.Title(), "x Jansen \xe9");
   EXPECT_EQ(form_.windowIconText(), QString::fromUtf8("x Jansen \xc3\xa9"));
+  EXPECT_EQ(app_.TrayIcon().toolTip(), QString::fromUtf8("x Jansen \xc3\xa9"));
   EXPECT_EQ(form_.windowTitle(), "Ringlook v2.54");
 }
 

@@ -49,6 +49,7 @@ class QtApplication : public ui::Application {
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
 
+  [[nodiscard]] const QSystemTrayIcon& TrayIcon() const { return tray_; }
   // The tray icon's menu, also where the desktop has no tray to show it.
   [[nodiscard]] TrayMenu& Menu() const { return *trayMenu_; }
   // Null until help was first asked for.
