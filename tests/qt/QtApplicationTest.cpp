@@ -65,6 +65,12 @@ TEST_F(QtApplicationTest, TitleIsTheTaskBarTextAndTheTrayToolTipAndLeavesTheCapt
   EXPECT_EQ(form_.windowTitle(), "Ringlook v2.54");
 }
 
+TEST_F(QtApplicationTest, TheProgramIconComesInTheThemeSizes) {
+  const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+  for (const QSize size : {QSize(16, 16), QSize(48, 48), QSize(256, 256)}) EXPECT_TRUE(sizes.contains(size));
+  EXPECT_EQ(app_.TrayIcon().icon().cacheKey(), QApplication::windowIcon().cacheKey());
+}
+
 TEST_F(QtApplicationTest, MinimiseAndRaiseWithoutActivating) {
   form_.show();
   app_.Minimize();

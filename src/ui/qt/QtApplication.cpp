@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -19,12 +20,12 @@ namespace ringlook::qt {
 
 namespace {
 
+// Every size the build made, as the desktop's icon theme has them.
 QIcon ProgramIcon() {
   RegisterIconResource();
   QIcon icon;
-  for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-    icon.addFile(QStringLiteral(":/icons/hicolor/%1x%1/apps/ringlook.png").arg(size), QSize(size, size));
-  }
+  const QDir theme(QStringLiteral(":/icons/hicolor"));
+  for (const QString& size : theme.entryList(QDir::Dirs)) icon.addFile(theme.filePath(size + "/apps/ringlook.png"));
   return icon;
 }
 
