@@ -10,7 +10,9 @@ scripts/install-deps.sh
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-if dpkg-query -W -f='${Status}' ringlook 2>/dev/null | grep -q "install ok installed"; then
+# A package the user installed is not replaced and removed behind their back;
+# on CI's machine it can only be one that an interrupted run left.
+if [ -z "${CI:-}" ] && dpkg-query -W -f='${Status}' ringlook 2>/dev/null | grep -q "install ok installed"; then
   echo "ringlook is installed already: remove it first (apt-get remove ringlook)" >&2
   exit 1
 fi
