@@ -2,15 +2,18 @@
 """Prints the accessibility tree (AT-SPI) of the running Ringlook, as a screen
 reader sees it: role, name and, where it differs, text of every object, and
 whether it is on screen. With --check it also checks the roles and names a
-screen reader depends on and exits 1 when one is wrong. Needs the program
-started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 on the same session bus, as
-scripts/run.sh --check-a11y does."""
+screen reader depends on and exits 1 when one is wrong. With --listen, started
+before the program, it first notes for a while which names the program
+announces as changed: with --check, the new caption and a status panel must be
+among them. Needs the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+on the same session bus, as scripts/run.sh --check-a11y does."""
 
 import argparse
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def find_application(name, seconds):
@@ -89,12 +92,42 @@ def unnamed_controls(nodes):
     return [f"control without a name: {describe(n)}" for n in nodes if n.getRoleName() in controls and not n.name]
 
 
+def announced_renames(seconds):
+    renames = []
+
+    def on_rename(event):
+        source = event.source
+        parent = source.parent
+        renames.append((source.getRoleName(), parent.getRoleName() if parent else "", source.name))
+
+    kind = "object:property-change:accessible-name"
+    pyatspi.Registry.registerEventListener(on_rename, kind)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_rename, kind)
+    for rename in renames:
+        print(f"announced: [{rename[0]}] in [{rename[1]}] now {rename[2]!r}")
+    return renames
+
+
+def check_renames(renames, caption):
+    faults = []
+    if ("frame", "application", caption) not in renames:
+        faults.append(f"the caption {caption!r} was not announced")
+    if not any(role == "label" and parent == "status bar" for role, parent, _ in renames):
+        faults.append("no status panel's new text was announced")
+    return faults
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true", help="check roles and names; exit 1 on a fault")
     parser.add_argument("--caption", default="Ringlook v2.54", help="the main window's expected caption")
     parser.add_argument("--wait", type=float, default=30, help="seconds to wait for the program")
+    parser.add_argument("--listen", type=float, help="first note the announced name changes for this long")
     args = parser.parse_args()
+
+    renames = announced_renames(args.listen) if args.listen else None
 
     app = find_application("Ringlook", args.wait)
     if app is None:
@@ -106,6 +139,8 @@ def main():
         print_tree(window)
     main_windows = [w for w in windows if w.name == args.caption or w.getRoleName() in ("frame", "filler")]
     if args.check:
+        if renames is not None:
+            faults += check_renames(renames, args.caption)
         if not main_windows:
             faults.append("no main window")
         else:

@@ -10,8 +10,8 @@
 # task bar with a tray and a notification daemon, on a session bus of its own,
 # and leaves shot.png after RINGLOOK_SHOT_DELAY seconds (default 10).
 #
-# --check-a11y: always so, and then checks the main window's accessibility tree
-# as a screen reader gets it (scripts/a11y-tree.py --check), printing the tree.
+# --check-a11y: always so, and checks what a screen reader gets of the main
+# window (scripts/a11y-tree.py): the tree, printed, and the announced changes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -101,7 +101,14 @@ fi
 (sleep 6 && echo "call 0201234567 lijn 2" >&3) &
 pids+=($!)
 
-[ -z "$check_a11y" ] || export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+if [ -n "$check_a11y" ]; then
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  # Listening before the program starts, so its first announcements are heard.
+  /usr/bin/python3 scripts/a11y-tree.py --check --listen 8 &
+  checker=$!
+  pids+=($checker)
+  sleep 1
+fi
 build/src/app/ringlook &
 app=$!
 if [ -z "${RINGLOOK_DEMO_HEADLESS:-}" ]; then
@@ -118,4 +125,4 @@ if [ -n "$window" ] && ! xwininfo -id "$window" | grep -q IsViewable; then
 fi
 import -window root shot.png
 echo "Screenshot: $root/shot.png"
-[ -z "$check_a11y" ] || /usr/bin/python3 scripts/a11y-tree.py --check
+[ -z "$check_a11y" ] || wait "$checker"
