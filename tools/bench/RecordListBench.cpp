@@ -6,7 +6,7 @@
 #include <string>
 
 #include "BenchTexts.h"
-#include "app/HeadlessProgram.h"
+#include "main/HeadlessProgram.h"
 #include "calls/CallerLine.h"
 #include "net/Fields.h"
 #include "net/Messages.h"

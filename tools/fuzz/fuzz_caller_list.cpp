@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/HeadlessProgram.h"
+#include "main/HeadlessProgram.h"
 #include "calls/CallerLine.h"
 #include "net/Fields.h"
 
