@@ -1,9 +1,7 @@
 // The messages view as messages keep coming: the time to append one message,
-// and to show it as a received message is shown (append, count the lines,
+// and to show it the way a received message is shown (append, count the lines,
 // scroll to the end, clear the selection), must stay flat whether 10, 100 or
-// 1,000 messages are shown before it.
-#include <QApplication>
-
+// 1,000 messages are shown before it. The program's main is QtDispatchBench's.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -57,12 +55,3 @@ BENCHMARK(AppendMessage)->Arg(10)->Arg(100)->Arg(1000)->Iterations(50)->Unit(ben
 BENCHMARK(ShowReceivedMessage)->Arg(10)->Arg(100)->Arg(1000)->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
