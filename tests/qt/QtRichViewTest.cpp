@@ -2,6 +2,9 @@
 // on one does.
 #include <gtest/gtest.h>
 #include <QTest>
+#include <QTextDocument>
+
+#include <algorithm>
 
 #include "ui/qt/QtRichView.h"
 #include "ui/qt/WebAddresses.h"
@@ -93,6 +96,61 @@ TEST_F(QtRichViewTest, AppendedTextIsMarkedAndAFailingHandlerIsIgnored) {
   const int start = static_cast<int>(view_.document()->toRawText().indexOf("http"));
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 1));
   EXPECT_EQ(view_.SelectedText(), "http://x.nl");
+}
+
+// Whether the character at position is part of a link.
+bool IsLinkAt(QTextDocument* document, int position) {
+  QTextCursor cursor(document);
+  cursor.setPosition(position + 1);
+  return cursor.charFormat().isAnchor();
+}
+
+TEST_F(QtRichViewTest, AnAddressCutByTheEndOfTheTextIsWholeOnceTheRestComes) {
+  view_.SetText("Bericht van : Ann\r\n\r\nKijk op www.test.");
+  view_.AppendLines("nl/x?y=1 en verder\r\n");
+  std::vector<std::string> clicked;
+  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
+  const int start = static_cast<int>(view_.document()->toRawText().indexOf("www"));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 12));
+  EXPECT_EQ(clicked, std::vector<std::string>{"www.test.nl/x?y=1"});
+  EXPECT_FALSE(IsLinkAt(view_.document(), start + 18)) << "the text after the address";
+}
+
+TEST_F(QtRichViewTest, EachAppendMarksOnlyTheNewTextAndTheLineItContinues) {
+  // The characters each append inserts or formats, as the document reports its own changes.
+  qsizetype changed = 0;
+  QObject::connect(view_.document(), &QTextDocument::contentsChange,
+                   [&changed](int, int, int added) { changed += added; });
+  view_.SetText("begin\r\n");
+  QTextCursor selection(view_.document());
+  selection.setPosition(1);
+  selection.setPosition(4, QTextCursor::KeepAnchor);
+  view_.setTextCursor(selection);
+  const std::string block = "\r\n-----\r\nBericht van : Ann  (9:05)\r\n\r\nZie www.example.nl/a?b=1 voor de details";
+  std::vector<qsizetype> changedPerAppend;
+  for (int i = 0; i < 1000; ++i) {
+    changed = 0;
+    view_.AppendLines(block);
+    changedPerAppend.push_back(changed);
+  }
+  // Each append after the first also formats the last line of the one before, no more.
+  EXPECT_LT(changedPerAppend.front(), 3 * static_cast<qsizetype>(block.size()));
+  EXPECT_EQ(std::count(changedPerAppend.begin() + 1, changedPerAppend.end(), changedPerAppend[1]), 999);
+  EXPECT_EQ(view_.SelectedText(), "egi");
+  const QString text = view_.document()->toRawText();
+  EXPECT_TRUE(IsLinkAt(view_.document(), static_cast<int>(text.indexOf("www"))));
+  EXPECT_TRUE(IsLinkAt(view_.document(), static_cast<int>(text.lastIndexOf("www"))));
+}
+
+TEST_F(QtRichViewTest, MarkupInAMessageIsShownAsItsCharacters) {
+  const std::string markup = "<b>vet</b> &amp; <a href=\"file:///etc/passwd\">klik</a><script>x</script>";
+  view_.SetText(markup + "\r\n");
+  view_.AppendLines(markup);
+  EXPECT_EQ(view_.Text(), markup + "\r\n" + markup);
+  EXPECT_EQ(view_.document()->toPlainText().toStdString(), markup + "\n" + markup);
+  for (int position = 0; position + 1 < view_.document()->characterCount(); ++position) {
+    EXPECT_FALSE(IsLinkAt(view_.document(), position)) << position;
+  }
 }
 
 }  // namespace
