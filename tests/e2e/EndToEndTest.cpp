@@ -83,8 +83,8 @@ class EndToEnd : public ::testing::Test {
                                                         [] { return std::string("/tmp"); }, "/usr/bin/ringlook"});
     setup = std::make_unique<TFormSetup>(windows.FormSetup(), *main);
     edit = std::make_unique<TFormEdit>(windows.FormEdit());
-    sentMSG = std::make_unique<TFormSentMSG>(windows.FormSentMSG());
-    msg = std::make_unique<TFormMSG>(windows.FormMSG());
+    sentMSG = std::make_unique<TFormSentMSG>(windows.FormSentMSG(), *main);
+    msg = std::make_unique<TFormMSG>(windows.FormMSG(), *main);
     main->AttachSetup(*setup);
     main->AttachEdit(*edit);
     main->AttachMessaging(*sentMSG, *msg);
