@@ -2,6 +2,7 @@
 // on one does.
 #include <gtest/gtest.h>
 #include <QTest>
+#include <QTextBlock>
 
 #include "ui/qt/QtRichView.h"
 #include "ui/qt/WebAddresses.h"
@@ -93,6 +94,29 @@ TEST_F(QtRichViewTest, AppendedTextIsMarkedAndAFailingHandlerIsIgnored) {
   const int start = static_cast<int>(view_.document()->toRawText().indexOf("http"));
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 1));
   EXPECT_EQ(view_.SelectedText(), "http://x.nl");
+}
+
+// A message is text: its markup is never interpreted, so it can neither dress
+// itself up nor hide a link behind other words.
+TEST_F(QtRichViewTest, MarkupInAMessageIsShownAsTheCharactersItIs) {
+  const std::string html = R"(<b>vet</b> <a href="file:///bin/sh">klik</a> <img src="x.png">)";
+  const std::string rtf = R"({\rtf1\ansi {\b vet} {\field{\*\fldinst HYPERLINK "file:///bin/sh"}{\fldrslt klik}}})";
+  view_.SetText(html);
+  view_.AppendLines("\r\n" + rtf);
+  EXPECT_EQ(view_.Text(), html + "\r\n" + rtf);
+  EXPECT_EQ(view_.toPlainText().toStdString(), html + "\n" + rtf);
+  for (QTextBlock block = view_.document()->begin(); block.isValid(); block = block.next()) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      const QTextCharFormat format = fragment.fragment().charFormat();
+      EXPECT_FALSE(format.isAnchor() || format.fontWeight() > QFont::Normal || format.isImageFormat())
+          << fragment.fragment().text().toStdString();
+    }
+  }
+  std::vector<std::string> clicked;
+  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
+  const int klik = static_cast<int>(view_.document()->toRawText().indexOf("klik"));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(klik + 1));
+  EXPECT_TRUE(clicked.empty());
 }
 
 }  // namespace
