@@ -25,7 +25,7 @@ void TFormRinglook::ViewMessages1Click() {
   TFormMSG& window = MSG();
   window.Controls.RichOntvang.SetText(LastMessageBlock);
   window.ScrollToEnd();
-  if (!window.Controls.Self.Visible()) window.Controls.Self.ShowModal();
+  window.ShowUnlessVisible();
 }
 
 }  // namespace ringlook

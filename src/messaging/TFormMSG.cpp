@@ -10,6 +10,8 @@ namespace ringlook {
 namespace {
 // The view keeps its last nine lines in sight.
 constexpr int kLinesInView = 9;
+// How Beantwoorden closes the window; Sluiten and the desktop close with Cancel.
+constexpr ui::ModalResult kAnswer = ui::ModalResult::Ok;
 }  // namespace
 
 TFormMSG::TFormMSG(ui::FormMSGControls controls, TFormRinglook& main) : Controls(controls), main_(main) {
@@ -26,14 +28,20 @@ TFormMSG::TFormMSG(ui::FormMSGControls controls, TFormRinglook& main) : Controls
 
 void TFormMSG::ScrollToEnd() { Controls.RichOntvang.ScrollLines(Controls.RichOntvang.LineCount() - kLinesInView); }
 
+void TFormMSG::ShowUnlessVisible() {
+  if (Controls.Self.Visible()) return;
+  if (Controls.Self.ShowModal() == kAnswer) main_.SentMSG().AskNamesAndShow();
+}
+
 void TFormMSG::FormActivate() { Controls.Self.SetStaysOnTop(true); }
 
 void TFormMSG::Button1Click() { Controls.Self.Close(ui::ModalResult::Cancel); }
 
+// The name list is asked for when the send dialog opens, not here: its reply
+// must not come before the dialog's showing empties the list.
 void TFormMSG::Button2Click() {
   Controls.Self.SetStaysOnTop(false);
-  Controls.Self.Close(ui::ModalResult::Cancel);
-  main_.SentMSG().AskNamesAndShow();
+  Controls.Self.Close(kAnswer);
 }
 
 void TFormMSG::Button3Click() {

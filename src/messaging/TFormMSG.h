@@ -17,6 +17,10 @@ class TFormMSG {
 
   // Brings the last lines of the view into sight.
   void ScrollToEnd();
+  // Shows the window modally unless it is on screen already. After Beantwoorden
+  // the send dialog follows once this showing has ended: a message arriving
+  // while the answer is written can then open this window again.
+  void ShowUnlessVisible();
 
   void FormActivate();
   // "Sluiten".

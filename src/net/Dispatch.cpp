@@ -114,8 +114,8 @@ class Dispatcher {
     form_.MSG().ScrollToEnd();
     window.RichOntvang.ClearSelection();
     // Shown already: the block is only appended. Otherwise the later tests wait
-    // until the user closes the window.
-    if (!window.Self.Visible()) window.Self.ShowModal();
+    // until the user closes the window (and, after Beantwoorden, the answer).
+    form_.MSG().ShowUnlessVisible();
   }
 
   void Nieuw() {

@@ -197,21 +197,48 @@ TEST(MessagesWindow, StaysOnTopWhileShownAndBeantwoordenAnswersTheSenderWithoutT
 // rather than showing it a second time, and the names come once.
 TEST(MessagesWindow, BeantwoordenWhileTheSendDialogIsOpenStartsItAfresh) {
   Messaging h;
-  h.window.Self.WhenShownModal([&](ui::MemoryForm&) {
-    h.window.Button2.Click();
-    EXPECT_EQ(h.dialog.ComboBox1.Count(), 0);
-    EXPECT_FALSE(h.dialog.Button2.Enabled());
-    h.Arrive("NAMELIST^Ann^Jan^Piet^");
-  });
+  h.window.Self.WhenShownModal([&](ui::MemoryForm&) { h.window.Button2.Click(); });
   h.WhenSendDialogShown("NAMELIST^Ann^Jan^Piet^", [&] {
     h.Choose("Ann");
+    h.dialog.Memo1.Type("half");
+    h.socket.ClearSent();
     h.Arrive("MSG^Piet^Ben je er?");
+    EXPECT_EQ(h.TakeSent(), std::vector<std::string>{"NAMELIST^"});
+    EXPECT_EQ(h.dialog.ComboBox1.Count(), 0);
+    EXPECT_FALSE(h.dialog.Button2.Enabled());
+    EXPECT_EQ(h.dialog.Memo1.Text(), "");
+    h.Arrive("NAMELIST^Ann^Jan^Piet^");
     EXPECT_EQ(h.dialog.ComboBox1.Count(), 2);
     EXPECT_EQ(h.Chosen(), "Piet");
     h.dialog.Button1.Click();
   });
   h.mainControls.Sentmassage1.Click();
   EXPECT_EQ(h.dialog.Self.ModalShowings(), 1);
+}
+
+// The messages window's modal showing ends before the answer is written, so
+// the next message can open it again.
+TEST(MessagesWindow, AMessageArrivingWhileTheAnswerIsWrittenOpensTheWindowAgain) {
+  Messaging h;
+  bool onTopAgain = false;
+  h.window.Self.WhenShownModal([&](ui::MemoryForm&) { h.window.Button2.Click(); });
+  h.WhenSendDialogShown("NAMELIST^Ann^Jan^Piet^", [&] {
+    h.dialog.Memo1.Type("Ja, ");
+    h.window.Self.WhenShownModal([&](ui::MemoryForm& self) {
+      onTopAgain = self.StaysOnTop();
+      h.window.Button1.Click();
+    });
+    h.Arrive("MSG^Ann^Ook hallo");
+    EXPECT_EQ(h.window.Self.ModalShowings(), 2);
+    EXPECT_NE(h.window.RichOntvang.Text().find("Ook hallo"), std::string::npos);
+    h.dialog.Memo1.Type("ik kom");
+    h.socket.ClearSent();
+    h.dialog.Button2.Click();
+  });
+  h.Arrive("MSG^Piet^Ben je er?");
+  EXPECT_TRUE(onTopAgain);
+  EXPECT_EQ(h.TakeSent(), std::vector<std::string>{"MSG^Piet^Jan^Ja, ik kom"});
+  EXPECT_EQ(h.main.LastCorrespondent, "Piet");
 }
 
 TEST(MessagesWindow, ToonBerichtenShowsOnlyTheLastBlockAndWissenEmptiesIt) {

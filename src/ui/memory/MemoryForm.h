@@ -56,6 +56,7 @@ class MemoryForm : public Form {
   bool visible_ = false;
   bool frozen_ = false;
   bool staysOnTop_ = false;
+  bool inModalShowing_ = false;
   ModalResult result_ = ModalResult::None;
   std::deque<std::function<void(MemoryForm&)>> script_;
   int modalShowings_ = 0;
