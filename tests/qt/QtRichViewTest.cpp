@@ -1,6 +1,7 @@
 // Web addresses in the messages view: which text is a link, and what a click
 // on one does.
 #include <gtest/gtest.h>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 
@@ -94,6 +95,17 @@ TEST_F(QtRichViewTest, AppendedTextIsMarkedAndAFailingHandlerIsIgnored) {
   const int start = static_cast<int>(view_.document()->toRawText().indexOf("http"));
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 1));
   EXPECT_EQ(view_.SelectedText(), "http://x.nl");
+}
+
+// A message arriving after a click near the top must still end up in sight.
+TEST_F(QtRichViewTest, ClearingTheSelectionKeepsTheViewWhereItWasScrolled) {
+  for (int i = 0; i < 30; ++i) view_.AppendLines("\r\nregel " + std::to_string(i));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(3));
+  view_.ScrollLines(view_.LineCount());
+  QScrollBar* bar = view_.verticalScrollBar();
+  ASSERT_GT(bar->value(), 0);
+  view_.ClearSelection();
+  EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 // A message is text: its markup is never interpreted, so it can neither dress
