@@ -56,8 +56,8 @@ int RunProgram(ringlook::InstanceLock& lock, const QString& configFolder) {
                                                      QCoreApplication::applicationFilePath().toStdString()});
   TFormSetup formSetup(windows.FormSetup(), formRinglook);
   TFormEdit formEdit(windows.FormEdit());
-  TFormSentMSG formSentMSG(windows.FormSentMSG());
-  TFormMSG formMSG(windows.FormMSG());
+  TFormSentMSG formSentMSG(windows.FormSentMSG(), formRinglook);
+  TFormMSG formMSG(windows.FormMSG(), formRinglook);
   formRinglook.AttachSetup(formSetup);
   formRinglook.AttachEdit(formEdit);
   formRinglook.AttachMessaging(formSentMSG, formMSG);

@@ -1,13 +1,15 @@
 // The program's window logic on its real Qt windows and socket, talking to the
 // reference server over 127.0.0.1: start-up reads the settings and connects,
 // today's calls fill the list, new calls land on top, searches find and the
-// search bar closes back to today's calls, and the status bar follows the link
-// as the server goes away.
+// search bar closes back to today's calls, messages go both ways between two
+// users, and the status bar follows the link as the server goes away.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QPushButton>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -83,8 +85,8 @@ class EndToEnd : public ::testing::Test {
                                                         [] { return std::string("/tmp"); }, "/usr/bin/ringlook"});
     setup = std::make_unique<TFormSetup>(windows.FormSetup(), *main);
     edit = std::make_unique<TFormEdit>(windows.FormEdit());
-    sentMSG = std::make_unique<TFormSentMSG>(windows.FormSentMSG());
-    msg = std::make_unique<TFormMSG>(windows.FormMSG());
+    sentMSG = std::make_unique<TFormSentMSG>(windows.FormSentMSG(), *main);
+    msg = std::make_unique<TFormMSG>(windows.FormMSG(), *main);
     main->AttachSetup(*setup);
     main->AttachEdit(*edit);
     main->AttachMessaging(*sentMSG, *msg);
@@ -241,6 +243,63 @@ TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAga
   const std::string shown = view.Text();
   EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Bert")) << shown;
   EXPECT_EQ(showings, 1);
+  EXPECT_EQ(main->LastCorrespondent, "Bert");
+}
+
+// Bert, a second user on a bare socket, writes to Anna. The user's steps run
+// from a poll while the windows wait in their modal loops; each click is posted
+// so that the poll is free again while the click's own modal loop runs.
+TEST_F(EndToEnd, AMessageOpensTheMessagesWindowAndTheAnswerGoesBackWithoutTheUsersOwnName) {
+  StartWithTodaysCalls();
+  main->Timer3Timer();
+  QTcpSocket bert;
+  QByteArray toBert;
+  QObject::connect(&bert, &QTcpSocket::readyRead, [&] { toBert += bert.readAll(); });
+  bert.connectToHost(QHostAddress::LocalHost, port);
+  ASSERT_TRUE(WaitUntil([&] { return bert.state() == QAbstractSocket::ConnectedState; }));
+  bert.write("NICK^Bert");
+  ASSERT_TRUE(WaitUntil([&] { return server->Nicknames() == std::vector<std::string>{"Anna", "Bert"}; }));
+
+  qt::QtDialogForm& messages = windows.MSGForm();
+  qt::QtDialogForm& sendDialog = windows.SentMSGForm();
+  const ui::FormSentMSGControls& send = windows.FormSentMSG();
+  auto click = [](QWidget& window, const char* button) {
+    QPushButton* pressed = window.findChild<QPushButton*>(QString::fromLatin1(button));
+    QTimer::singleShot(0, pressed, &QPushButton::click);
+  };
+  std::string shown;
+  bool onTopWhileShown = false;
+  std::vector<std::string> recipients;
+  std::string chosen;
+  enum class Step { Reading, Answering, Sent } step = Step::Reading;
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (step == Step::Reading && messages.isVisible()) {
+      shown = windows.FormMSG().RichOntvang.Text();
+      onTopWhileShown = messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+      click(messages, "Button2");
+      step = Step::Answering;
+    } else if (step == Step::Answering && sendDialog.isVisible() && send.ComboBox1.Enabled()) {
+      for (int i = 0; i < send.ComboBox1.Count(); ++i) recipients.push_back(send.ComboBox1.Item(i));
+      chosen = send.ComboBox1.Item(send.ComboBox1.ItemIndex());
+      send.Memo1.SetText("Hoi Bert");
+      click(sendDialog, "Button2");
+      step = Step::Sent;
+    }
+  });
+  user.start(20);
+  bert.write("MSG^Anna^Bert^Hallo Anna, zie www.test.nl");
+  ASSERT_TRUE(WaitUntil([&] { return toBert.contains("MSG^Anna^Hoi Bert"); }, 10000)) << toBert.toStdString();
+  ASSERT_TRUE(WaitUntil([&] { return !messages.isVisible() && !sendDialog.isVisible(); }));
+
+  EXPECT_EQ(shown, main->LastMessageBlock);
+  EXPECT_EQ(shown.rfind("\r\n" + std::string(55, '-') + "\r\nBericht van : Bert  (", 0), 0u) << shown;
+  EXPECT_TRUE(shown.ends_with(")\r\n\r\nHallo Anna, zie www.test.nl")) << shown;
+  EXPECT_TRUE(onTopWhileShown);
+  EXPECT_FALSE(messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+      << "Beantwoorden took it out of the top layer";
+  EXPECT_EQ(recipients, std::vector<std::string>{"Bert"});
+  EXPECT_EQ(chosen, "Bert");
   EXPECT_EQ(main->LastCorrespondent, "Bert");
 }
 

@@ -69,9 +69,13 @@ void QtRichView::ScrollLines(int lines) {
 std::string QtRichView::SelectedText() const { return CoreText(textCursor().selectedText()); }
 
 void QtRichView::ClearSelection() {
+  // setTextCursor scrolls to the cursor, which would undo a scroll just made to
+  // bring the newest lines into sight.
+  const int shown = verticalScrollBar()->value();
   QTextCursor cursor = textCursor();
   cursor.clearSelection();
   setTextCursor(cursor);
+  verticalScrollBar()->setValue(shown);
 }
 
 void QtRichView::MarkAddressesFrom(int position) {
