@@ -17,8 +17,6 @@
 #include <stdexcept>
 #include <thread>
 
-extern char** environ;
-
 namespace ringlook::perf {
 
 namespace {
@@ -58,13 +56,16 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
     }
   }
   std::vector<std::string> envText;
-  for (const auto& [name, value] : environment) envText.push_back(name + "=" + value);
+  envText.reserve(environment.size());
+  for (const auto& [name, value] : environment) envText.push_back(std::string(name).append("=").append(value));
   std::vector<char*> envp;
+  envp.reserve(envText.size() + 1);
   for (std::string& entry : envText) envp.push_back(entry.data());
   envp.push_back(nullptr);
   std::vector<std::string> argText{program};
   argText.insert(argText.end(), args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(argText.size() + 1);
   for (std::string& arg : argText) argv.push_back(arg.data());
   argv.push_back(nullptr);
 
