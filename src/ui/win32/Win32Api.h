@@ -10,8 +10,14 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 
-#include <windows.h>
 #include <winsock2.h>
+// After Winsock 2, which windows.h would otherwise follow with the old winsock.h.
+#include <windows.h>
+
+// The layer calls the "A" functions by their own names; these two macros would
+// rename the core's Application::MessageBox and the helper below.
+#undef MessageBox
+#undef SetWindowText
 
 #include <exception>
 #include <string>

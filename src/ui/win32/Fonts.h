@@ -1,0 +1,17 @@
+// The layouts' fonts, made once per size and kept for the whole run.
+#pragma once
+
+#include "ui/win32/Win32Api.h"
+
+namespace ringlook::win32 {
+
+// "MS Sans Serif" at a character height of pixels.
+HFONT SansFont(int pixels);
+// "Lucida Sans Typewriter", or the fixed-pitch font the system puts in its
+// place: the list's columns must line up. Character height, or the cell height
+// (including internal leading) when asCellHeight.
+HFONT FixedPitchFont(int pixels, bool asCellHeight = false);
+// The cell height of a font, in pixels.
+int CellHeight(HFONT font);
+
+}  // namespace ringlook::win32
