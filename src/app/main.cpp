@@ -5,6 +5,9 @@
 #include <QStandardPaths>
 
 #include "main/TFormRinglook.h"
+#include "messaging/TFormMSG.h"
+#include "messaging/TFormSentMSG.h"
+#include "records/TFormEdit.h"
 #include "settings/TFormSetup.h"
 #include "ui/qt/AutostartDesktopEntry.h"
 #include "ui/qt/QtApplication.h"
@@ -48,7 +51,12 @@ int RunProgram(ringlook::InstanceLock& lock, const QString& configFolder) {
                                                      [] { return QDir::currentPath().toStdString(); },
                                                      QCoreApplication::applicationFilePath().toStdString()});
   TFormSetup formSetup(windows.FormSetup(), formRinglook);
+  TFormEdit formEdit(windows.FormEdit());
+  TFormSentMSG formSentMSG(windows.FormSentMSG());
+  TFormMSG formMSG(windows.FormMSG());
   formRinglook.AttachSetup(formSetup);
+  formRinglook.AttachEdit(formEdit);
+  formRinglook.AttachMessaging(formSentMSG, formMSG);
 
   lock.ListenForOthers([&windows] { ShowPrvInstance(windows.MainForm()); });
   windows.MainForm().show();

@@ -3,6 +3,7 @@
 
 #include "common/Text.h"
 #include "net/Fields.h"
+#include "net/Messages.h"
 
 namespace ringlook::calls {
 
@@ -23,9 +24,9 @@ std::string LineStart(std::string_view name, std::string_view flag) {
 }  // namespace
 
 std::string Marker(std::string_view flag) {
-  if (flag == "0") return " ";
-  if (flag == "1") return "-";
-  if (flag == "2") return "x";
+  if (flag == net::kFlagPlain) return " ";
+  if (flag == net::kFlagNote) return "-";
+  if (flag == net::kFlagAlert) return "x";
   return std::string(flag);
 }
 

@@ -44,8 +44,8 @@ void TFormRinglook::ShowNotConnected() {
 void TFormRinglook::ClientSocket1Disconnect() { ShowNotConnected(); }
 
 void TFormRinglook::ClientSocket1Read() {
-  const std::string text = net::ReceiveMessage(Env.ClientSocket1, [this](int ms) { Pauze(ms); });
-  if (!text.empty() && Dispatch) Dispatch(text);
+  std::string text = net::ReceiveMessage(Env.ClientSocket1, [this](int ms) { Pauze(ms); });
+  if (!text.empty()) Dispatch(std::move(text));
 }
 
 void TFormRinglook::ClientSocket1Error(net::ErrorEvent /*errorEvent*/, int& errorCode) {

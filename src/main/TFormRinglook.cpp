@@ -4,7 +4,10 @@
 
 #include "common/Error.h"
 #include "common/Text.h"
+#include "messaging/TFormMSG.h"
+#include "messaging/TFormSentMSG.h"
 #include "net/Messages.h"
+#include "records/TFormEdit.h"
 #include "settings/TFormSetup.h"
 
 namespace ringlook {
@@ -25,6 +28,11 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, Services service
   Controls.Self.OnKeyDown = [this](int& key, ui::ShiftState shift) { FormKeyDown(key, shift); };
   Controls.Timer1.OnTimer = [this] { Timer1Timer(); };
   Controls.Timer2.OnTimer = [this] { Timer2Timer(); };
+  Controls.Find1.OnClick = [this] { Find1Click(); };
+  Controls.Button1.OnClick = [this] { Button1Click(); };
+  Controls.Button2.OnClick = [this] { Button2Click(); };
+  Controls.Edit1.OnKeyPress = [this](char& key) { Edit1KeyPress(key); };
+  Controls.ListBox1.OnClick = [this] { ListBox1Click(); };
   Controls.Timer3.OnTimer = [this] { Timer3Timer(); };
   Controls.StatusBar1.OnClick = [this] { StatusBar1Click(); };
   Controls.Setup1.OnClick = [this] { Setup1Click(); };
@@ -33,10 +41,18 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, Services service
   FormCreate();
 }
 
-TFormSetup& TFormRinglook::Setup() const {
-  if (setup_ == nullptr) throw Error("The settings dialog does not exist yet");
-  return *setup_;
+namespace {
+template <typename Dialog>
+Dialog& Attached(Dialog* dialog) {
+  if (dialog == nullptr) throw Error("A dialog was used before it was attached to the main window");
+  return *dialog;
 }
+}  // namespace
+
+TFormSetup& TFormRinglook::Setup() const { return Attached(setup_); }
+TFormEdit& TFormRinglook::Edit() const { return Attached(edit_); }
+TFormSentMSG& TFormRinglook::SentMSG() const { return Attached(sentMSG_); }
+TFormMSG& TFormRinglook::MSG() const { return Attached(msg_); }
 
 void TFormRinglook::FormCreate() {
   StartTime = Env.Time.Now();
@@ -131,12 +147,6 @@ void TFormRinglook::Timer1Timer() {
   Env.App.SetTitle(kApplicationTitle);
 }
 
-void TFormRinglook::Timer2Timer() {
-  Controls.Panel2.SetVisible(false);
-  VraagHis();
-  Controls.Timer2.SetEnabled(false);
-}
-
 void TFormRinglook::Timer3Timer() {
   Controls.Timer3.SetEnabled(false);
   const std::string nick = Trimmed(Setup().Controls.Edit2.Text());
@@ -161,7 +171,5 @@ void TFormRinglook::Pauze(int ms) {
 }
 
 bool TFormRinglook::GetLargeFonts() const { return Env.App.LogicalDpi() == kLargeFontsDpi; }
-
-void TFormRinglook::VraagHis() { Env.ClientSocket1.SendBytes(net::HistoryRequest()); }
 
 }  // namespace ringlook

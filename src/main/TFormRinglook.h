@@ -1,7 +1,9 @@
 // The main window's logic: creation, first activation, keys, timers, status bar,
-// close, the connection handlers and the settings reading and writing. Its
-// controls come in through FormRinglookControls; everything outside the window
-// (desktop, clock, socket, store, autostart entry) through Services.
+// close, the connection handlers, the dispatch of received texts, the caller
+// list and search bar, and the settings reading and writing. Its controls come
+// in through FormRinglookControls; everything outside the window (desktop,
+// clock, socket, store, autostart entry) through Services. The handlers that
+// belong to another subsystem are defined in that subsystem's folder.
 #pragma once
 
 #include <functional>
@@ -17,6 +19,9 @@
 namespace ringlook {
 
 class TFormSetup;
+class TFormEdit;
+class TFormSentMSG;
+class TFormMSG;
 
 inline constexpr std::string_view kVersion = "v2.54";
 inline constexpr std::string_view kApplicationTitle = "Ringlook";
@@ -49,8 +54,13 @@ class TFormRinglook : public net::ClientSocketEvents {
 
   TFormRinglook(ui::FormRinglookControls controls, Services services);
 
-  // The settings dialog is created after the main window; it is handed over here.
+  // The dialogs are created after the main window; they are handed over here.
   void AttachSetup(TFormSetup& setup) { setup_ = &setup; }
+  void AttachEdit(TFormEdit& edit) { edit_ = &edit; }
+  void AttachMessaging(TFormSentMSG& sentMSG, TFormMSG& msg) {
+    sentMSG_ = &sentMSG;
+    msg_ = &msg;
+  }
 
   void FormCreate();
   void FormShow();
@@ -68,7 +78,25 @@ class TFormRinglook : public net::ClientSocketEvents {
   // Waits ms milliseconds while events go on being handled (at least one pass).
   void Pauze(int ms);
   [[nodiscard]] bool GetLargeFonts() const;
+
+  // One received text, tested for the nine server keywords in their fixed order.
+  void Dispatch(std::string text);
+
+  // The caller list: one record into its line (with the status count, the
+  // title's name and prefix, and the alert raise while the list is live), and
+  // a change notice applied to every line of its number.
+  std::string ListBoxTrim(std::string_view record);
+  void Wijzig(std::string_view notice);
+  // Restores the application when minimised and puts the window on top without activating it.
+  void RaiseMainWindow();
+
+  // History and search.
   void VraagHis();
+  void Find1Click();
+  void Button1Click();
+  void Button2Click();
+  void Edit1KeyPress(char& key);
+  void ListBox1Click();
 
   void Leesreg();
   void SchrijfReg();
@@ -80,8 +108,11 @@ class TFormRinglook : public net::ClientSocketEvents {
   void ClientSocket1Read() override;
   void ClientSocket1Error(net::ErrorEvent errorEvent, int& errorCode) override;
 
-  // Receives every message text the settle wait produces.
-  std::function<void(const std::string& text)> Dispatch;
+  // The dialogs, once attached; asking before that is a wiring fault and throws.
+  [[nodiscard]] TFormSetup& Setup() const;
+  [[nodiscard]] TFormEdit& Edit() const;
+  [[nodiscard]] TFormSentMSG& SentMSG() const;
+  [[nodiscard]] TFormMSG& MSG() const;
 
   ui::FormRinglookControls Controls;
   Services Env;
@@ -89,7 +120,13 @@ class TFormRinglook : public net::ClientSocketEvents {
   // Window state.
   double StartTime = 0.0;
   bool FirstActivation = false;
+  // Set by a new call, cleared by a history or search reply; alerts raise the window only while set.
+  bool LiveList = false;
+  std::string LastCallerName;
+  std::string TitlePrefix;
+  std::string SelectedNumber;
   std::string LastCorrespondent;
+  std::string LastMessageBlock;
   std::string Server2Address;
   std::string StartupFolder;
   std::string ProgramFolder;
@@ -100,9 +137,11 @@ class TFormRinglook : public net::ClientSocketEvents {
   void ShowNotConnected();
   void Reconnect(const std::string& target);
   void ApplyStoredPosition();
-  [[nodiscard]] TFormSetup& Setup() const;
 
   TFormSetup* setup_ = nullptr;
+  TFormEdit* edit_ = nullptr;
+  TFormSentMSG* sentMSG_ = nullptr;
+  TFormMSG* msg_ = nullptr;
 };
 
 }  // namespace ringlook

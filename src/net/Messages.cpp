@@ -39,8 +39,7 @@ std::string GetRequest(std::string_view lineNumber) { return Joined(kGet, lineNu
 std::string AddRequest(std::string_view numberField) { return Joined(kAdd, TrimmedView(numberField)); }
 
 std::string FlagFor(std::string_view noteText, bool alertChecked) {
-  if (alertChecked) return "2";
-  return TrimmedView(noteText).empty() ? "0" : "1";
+  return std::string(alertChecked ? kFlagAlert : TrimmedView(noteText).empty() ? kFlagPlain : kFlagNote);
 }
 
 std::string SetRequest(std::string_view selectedNumber, std::string_view nameField, std::string_view noteText,

@@ -27,6 +27,11 @@ inline constexpr std::string_view kAdd = "ADD";
 inline constexpr std::string_view kSet = "SET";
 inline constexpr std::string_view kDelete = "DELETE";
 
+// The flag of a caller record and of a directory entry.
+inline constexpr std::string_view kFlagPlain = "0";
+inline constexpr std::string_view kFlagNote = "1";
+inline constexpr std::string_view kFlagAlert = "2";
+
 // One call as the server describes it: five fields, each followed by "^".
 struct CallerRecord {
   std::string Name;

@@ -9,7 +9,10 @@
 #include <string>
 
 #include "main/TFormRinglook.h"
+#include "messaging/TFormMSG.h"
+#include "messaging/TFormSentMSG.h"
 #include "net/memory/MemoryClientSocket.h"
+#include "records/TFormEdit.h"
 #include "settings/TFormSetup.h"
 #include "ui/memory/ManualEventLoop.h"
 #include "ui/memory/MemoryApplication.h"
@@ -42,8 +45,13 @@ struct MainWindowHarness {
         main(mainControls.Controls(),
              TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart,
                                      [] { return std::string("/home/user"); }, "/opt/ringlook/bin/ringlook"}),
-        setup(setupControls.Controls(), main) {
+        setup(setupControls.Controls(), main),
+        edit(editControls.Controls()),
+        sentMSG(sentMSGControls.Controls()),
+        msg(msgControls.Controls()) {
     main.AttachSetup(setup);
+    main.AttachEdit(edit);
+    main.AttachMessaging(sentMSG, msg);
     app.SetTitle("Ringlook");
   }
 
@@ -65,8 +73,14 @@ struct MainWindowHarness {
   AutostartEntry& autostart;
   ui::MemoryFormRinglook mainControls{loop};
   ui::MemoryFormSetup setupControls;
+  ui::MemoryFormEdit editControls;
+  ui::MemoryFormSentMSG sentMSGControls;
+  ui::MemoryFormMSG msgControls;
   TFormRinglook main;
   TFormSetup setup;
+  TFormEdit edit;
+  TFormSentMSG sentMSG;
+  TFormMSG msg;
 };
 
 }  // namespace ringlook::testing
