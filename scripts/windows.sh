@@ -11,7 +11,7 @@ start=$SECONDS
 
 packages=(
   cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev libgmock-dev
-  wine wine64 nsis xvfb xauth imagemagick
+  wine wine64 fonts-wine nsis xvfb xauth imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -45,8 +45,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 echo "== wine prefix: $((SECONDS - start)) s"
 
+# A session of the prefix left from another display would draw on that one.
+wineserver -k 2>/dev/null || true
 xvfb-run -a -s "-screen 0 1024x768x24" \
   ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$(nproc)"
+wineserver -k 2>/dev/null || true
 echo "== tests under wine: $((SECONDS - start)) s"
 
 (cd "$build" && cpack -G NSIS)

@@ -8,6 +8,9 @@
 #include <objbase.h>
 
 #include "main/TFormRinglook.h"
+#include "messaging/TFormMSG.h"
+#include "messaging/TFormSentMSG.h"
+#include "records/TFormEdit.h"
 #include "settings/TFormSetup.h"
 #include "ui/win32/ShellLinkEntry.h"
 #include "ui/win32/Win32Application.h"
@@ -51,7 +54,12 @@ void RunProgram(ringlook::win32::Win32InstanceLock& lock) {
   TFormRinglook formRinglook(windows.FormRinglook(), TFormRinglook::Services{application, clock, socket, store,
                                                                              autostart, &WorkingFolder, ProgramPath()});
   TFormSetup formSetup(windows.FormSetup(), formRinglook);
+  TFormEdit formEdit(windows.FormEdit());
+  TFormSentMSG formSentMSG(windows.FormSentMSG());
+  TFormMSG formMSG(windows.FormMSG());
   formRinglook.AttachSetup(formSetup);
+  formRinglook.AttachEdit(formEdit);
+  formRinglook.AttachMessaging(formSentMSG, formMSG);
 
   application.ShowMainForm();
   RunUntil([] { return false; });
