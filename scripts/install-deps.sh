@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ringlook needs to build, test, run and look at
-# itself. Does nothing when they are all there already.
+# itself, or the packages named as arguments instead. Does nothing when they
+# are all there already.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -9,22 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 start=$SECONDS
 
-packages=(
-  cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev libgmock-dev
+scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev libgmock-dev \
   wine wine64 fonts-wine nsis xvfb xauth imagemagick
-)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -q
-  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
 echo "== packages: $((SECONDS - start)) s"
 
 build="${BUILD_DIR:-build-win}"

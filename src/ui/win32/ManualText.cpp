@@ -2,6 +2,7 @@
 #include "ui/win32/ManualText.h"
 
 #include <cstdint>
+#include <utility>
 
 #include "common/Text.h"
 
@@ -50,6 +51,10 @@ class Writer {
     if (!AtLineStart()) Put('\r', '\n');
     if (blank && !text.empty() && !text.ends_with("\r\n\r\n")) Put('\r', '\n');
   }
+  void Tab() {
+    pendingSpace_ = false;
+    Put('\t');
+  }
   void Text(std::string_view s) {
     for (char c : s) Character(c);
   }
@@ -97,6 +102,7 @@ ManualText ManualFromHtml(std::string_view html) {
   ManualText manual;
   Writer out;
   bool skipping = false;  // inside <head>, where nothing is shown
+  bool firstCell = false;
   std::size_t i = 0;
   while (i < html.size()) {
     const char c = html[i];
@@ -117,7 +123,9 @@ ManualText ManualFromHtml(std::string_view html) {
       if (name == "H1" || name == "H2" || name == "P" || name == "TABLE" || name == "UL") out.Break(true);
       if (name == "LI" && !closing) out.Text("- ");
       if ((name == "LI" || name == "TR" || name == "BR") && (closing || name == "BR")) out.Break(false);
-      if (name == "TD" && closing) out.Text("   ");
+      // Cells of a row apart by a tab, so the rows of a table line up.
+      if (name == "TR" && !closing) firstCell = true;
+      if (name == "TD" && !closing && !std::exchange(firstCell, false)) out.Tab();
       if (name == "A" && !closing) {
         const std::string anchor = Attribute(tag, "name");
         if (!anchor.empty()) manual.anchors[anchor] = out.Position();
