@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the Windows program under wine against the reference server (a Linux
 # program) with demo data, as scripts/run.sh does for the Qt one. Needs
-# scripts/windows.sh to have built build-win/, and the Linux build of the server.
-# The settings live in the wine prefix of build-win. Without a display it runs
+# scripts/windows.sh to have built build-win/ (or BUILD_DIR), and the Linux build
+# of the server.
+# The settings live in the wine prefix of that folder. Without a display it runs
 # under Xvfb, injects a call, and leaves shot-windows.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,11 +11,10 @@ scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target ringlook-server
 
-wine="$(pwd)/build-win/wine-run.sh"
-export WINEPREFIX="$(pwd)/build-win/wineprefix"
-# A session of the prefix left from another display would draw on that one.
-wineserver -k 2>/dev/null || true
-demo="$(pwd)/build-win/demo"
+build="$(pwd)/${BUILD_DIR:-build-win}"
+wine="$build/wine-run.sh"
+export WINEPREFIX="$build/wineprefix"
+demo="$build/demo"
 # A new demo database each time: the list then shows the demo calls and the new one.
 rm -rf "$demo"
 mkdir -p "$demo"
@@ -25,6 +25,10 @@ settings='HKCU\Software\Ringlook'
 "$wine" reg add "$settings" /v y /d 125 /f >/dev/null 2>&1
 "$wine" reg add "$settings" /v Popup /t REG_DWORD /d 1 /f >/dev/null 2>&1
 
+# The settings were written without a display: that session must not be the one
+# the program joins, or it draws nowhere.
+wineserver -k 2>/dev/null || true
+
 fifo="$demo/server-input"
 rm -f "$fifo"; mkfifo "$fifo"
 build/tools/server/ringlook-server "$demo/demo.db" < "$fifo" > "$demo/server.log" 2>&1 &
@@ -33,7 +37,7 @@ exec 3>"$fifo"
 trap 'echo quit >&3 2>/dev/null || true; exec 3>&-; wait $server 2>/dev/null || true; rm -f "$fifo"' EXIT
 (sleep "${RINGLOOK_CALL_DELAY:-12}"; echo "call 0201234567 lijn 2" >&3) &
 
-program="$(pwd)/build-win/src/app/win32/Ringlook.exe"
+program="$build/src/app/win32/Ringlook.exe"
 if [ -n "${DISPLAY:-}" ]; then
   "$wine" "$program"
   exit 0

@@ -20,15 +20,14 @@ cmake --build "$build"
 echo "== cross-build: $((SECONDS - start)) s"
 
 # The wine prefix of the build folder (wine-run.sh, CTest's emulator, uses it),
-# made once, with every program in a virtual desktop: windows get their frames
-# and the task bar from wine itself rather than from a window manager Xvfb lacks.
+# with every program in a virtual desktop that has a task bar ("shell"): windows
+# get their frames and the task-bar entries from wine itself rather than from a
+# window manager Xvfb lacks.
 wine="$build/wine-run.sh"
 export WINEPREFIX="$(pwd)/$build/wineprefix"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  "$wine" wineboot -i >/dev/null 2>&1
-  "$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-  "$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
-fi
+[ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shell /d 1024x768 /f >/dev/null 2>&1
 echo "== wine prefix: $((SECONDS - start)) s"
 
 # A session of the prefix left from another display would draw on that one.
