@@ -33,6 +33,9 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, Services service
   Controls.Button2.OnClick = [this] { Button2Click(); };
   Controls.Edit1.OnKeyPress = [this](char& key) { Edit1KeyPress(key); };
   Controls.ListBox1.OnClick = [this] { ListBox1Click(); };
+  Controls.ListBox1.OnDblClick = [this] { ListBox1DblClick(); };
+  Controls.Addnumber1.OnClick = [this] { Addnumber1Click(); };
+  Controls.Deletenumber1.OnClick = [this] { Deletenumber1Click(); };
   Controls.Timer3.OnTimer = [this] { Timer3Timer(); };
   Controls.StatusBar1.OnClick = [this] { StatusBar1Click(); };
   Controls.Setup1.OnClick = [this] { Setup1Click(); };

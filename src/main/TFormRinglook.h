@@ -98,6 +98,11 @@ class TFormRinglook : public net::ClientSocketEvents {
   void Edit1KeyPress(char& key);
   void ListBox1Click();
 
+  // Number records.
+  void ListBox1DblClick();
+  void Addnumber1Click();
+  void Deletenumber1Click();
+
   void Leesreg();
   void SchrijfReg();
   void SnelKop(bool create);

@@ -1,14 +1,32 @@
 // The number-record dialog ("Wijzigen" / "Toevoegen"): one number's directory
-// entry, filled by the server's reply and sent back as a change request.
+// entry, filled by the server's reply and sent back as a change request. Its
+// caption picks the mode: "Wijzigen" edits an entry, anything else asks for a
+// new number.
 #pragma once
+
+#include <string_view>
 
 #include "ui/WindowControls.h"
 
 namespace ringlook {
 
+inline constexpr std::string_view kEditCaption = "Wijzigen";
+inline constexpr std::string_view kAddCaption = "Toevoegen";
+
 class TFormEdit {
  public:
-  explicit TFormEdit(ui::FormEditControls controls) : Controls(controls) {}
+  explicit TFormEdit(ui::FormEditControls controls);
+
+  // The mode setup, when the dialog opens. Not on every activation: a window
+  // opening over the dialog and closing again would empty what the user typed.
+  void FormShow();
+  void CheckBox1Click();
+  void Edit1KeyPress(char& key);
+  void Button1Click();
+  void Button2Click();
+
+  // Empty and disabled until the server's reply to the request about to be sent.
+  void Prepare();
 
   ui::FormEditControls Controls;
 };

@@ -180,6 +180,31 @@ TEST_F(EndToEnd, ASearchFindsAndClosingTheBarBringsBackTodaysCalls) {
   ASSERT_TRUE(WaitUntil([&] { return List().Count() == todaysDemoCalls; })) << List().Count();
 }
 
+TEST_F(EndToEnd, ChangingANameRewritesEveryLineOfThatNumber) {
+  StartWithTodaysCalls();
+  const std::string number = "0384211234";
+  std::vector<int> lines;
+  for (int i = 0; i < List().Count(); ++i) {
+    if (calls::LineNumber(List().Item(i)) == number) lines.push_back(i);
+  }
+  ASSERT_FALSE(lines.empty()) << "the demo data calls this number today";
+  List().SetItemIndex(lines.back());
+  const ui::FormEditControls& dialog = windows.FormEdit();
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (!dialog.Self.Visible() || !dialog.Edit1.Enabled()) return;
+    EXPECT_EQ(dialog.Edit2.Text(), number);
+    dialog.Edit1.SetText("Bakkerij Korenaar BV");
+    dialog.Button2.OnClick();
+  });
+  poll.start(20);
+  List().OnDblClick();
+  poll.stop();
+  ASSERT_TRUE(WaitUntil([&] { return calls::LineName(List().Item(lines.front())) == "Bakkerij Korenaar BV"; }));
+  for (int i : lines) EXPECT_EQ(calls::LineName(List().Item(i)), "Bakkerij Korenaar BV") << i;
+  EXPECT_EQ(List().Count(), todaysDemoCalls);
+}
+
 // The first message opens the messages window modally; the second arrives
 // while the first dispatch waits in that window's loop.
 TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAgain) {

@@ -1,27 +1,27 @@
-// Reading a HISTORY text into records and fields must be linear in its size:
-// ns per record should stay flat from 1,000 to 100,000 records.
+// Reading a HISTORY text into records and fields, formatting its lines and
+// dispatching it into the in-memory list must be linear in its size: ns per
+// record should stay flat from 1,000 to 100,000 records.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "BenchTexts.h"
+#include "app/HeadlessProgram.h"
 #include "calls/CallerLine.h"
 #include "net/Fields.h"
 #include "net/Messages.h"
 
 namespace {
 
-std::string HistoryText(int records) {
-  std::string text = "HISTORY^";
-  for (int i = 0; i < records; ++i) {
-    text += "Bakkerij De Korenaar " + std::to_string(i) + "^" + std::to_string(i % 3) + "^Lijn 2 " +
-            std::to_string(i % 17) + "^0" + std::to_string(100000000 + i) + "^" + std::to_string(i + 1) + "^~";
-  }
-  return text;
+using ringlook::bench::RecordListText;
+
+benchmark::Counter NsPerRecord(const benchmark::State& state, int records) {
+  return {static_cast<double>(state.iterations()) * records, benchmark::Counter::kIsRate | benchmark::Counter::kInvert};
 }
 
 void ReadHistory(benchmark::State& state) {
   const int records = static_cast<int>(state.range(0));
-  const std::string text = HistoryText(records);
+  const std::string text = RecordListText(records);
   for (auto _ : state) {
     std::size_t fields = 0;
     ringlook::net::ReadRecordList(ringlook::net::TextAfter(text, '^'), [&](std::string_view record) {
@@ -32,15 +32,14 @@ void ReadHistory(benchmark::State& state) {
     benchmark::DoNotOptimize(fields);
   }
   state.SetItemsProcessed(state.iterations() * records);
-  state.counters["ns_per_record"] = benchmark::Counter(static_cast<double>(state.iterations()) * records,
-                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_record"] = NsPerRecord(state, records);
 }
 BENCHMARK(ReadHistory)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 // The same texts turned into list lines, as the caller list is filled.
 void FormatHistoryLines(benchmark::State& state) {
   const int records = static_cast<int>(state.range(0));
-  const std::string text = HistoryText(records);
+  const std::string text = RecordListText(records);
   for (auto _ : state) {
     std::size_t bytes = 0;
     ringlook::net::ReadRecordList(ringlook::net::TextAfter(text, '^'), [&](std::string_view record) {
@@ -49,9 +48,22 @@ void FormatHistoryLines(benchmark::State& state) {
     });
     benchmark::DoNotOptimize(bytes);
   }
-  state.counters["ns_per_record"] = benchmark::Counter(static_cast<double>(state.iterations()) * records,
-                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  state.counters["ns_per_record"] = NsPerRecord(state, records);
 }
 BENCHMARK(FormatHistoryLines)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// The whole dispatch of a HISTORY text on the in-memory windows: the list
+// emptied and filled, the status count written for every record.
+void DispatchHistory(benchmark::State& state) {
+  const int records = static_cast<int>(state.range(0));
+  const std::string text = RecordListText(records);
+  ringlook::HeadlessProgram program;
+  for (auto _ : state) {
+    program.main.Dispatch(text);
+    benchmark::DoNotOptimize(program.mainControls.ListBox1.Count());
+  }
+  state.counters["ns_per_record"] = NsPerRecord(state, records);
+}
+BENCHMARK(DispatchHistory)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,0 +1,61 @@
+// The whole window logic on in-memory controls, wired as the program wires it
+// on Qt: the five windows, a manual clock, the in-memory socket, store and
+// autostart entry. For benchmarks, fuzzing and other runs without a display.
+#pragma once
+
+#include <string>
+
+#include "main/TFormRinglook.h"
+#include "messaging/TFormMSG.h"
+#include "messaging/TFormSentMSG.h"
+#include "net/memory/MemoryClientSocket.h"
+#include "records/TFormEdit.h"
+#include "settings/MemoryAutostartEntry.h"
+#include "settings/MemorySettingsStore.h"
+#include "settings/TFormSetup.h"
+#include "ui/memory/ManualEventLoop.h"
+#include "ui/memory/MemoryApplication.h"
+#include "ui/memory/MemoryWindows.h"
+
+namespace ringlook {
+
+struct HeadlessProgram {
+  HeadlessProgram()
+      : main(mainControls.Controls(), TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart,
+                                                              [] { return std::string("/"); }, "/usr/bin/ringlook"}),
+        setup(setupControls.Controls(), main),
+        edit(editControls.Controls()),
+        sentMSG(sentMSGControls.Controls()),
+        msg(msgControls.Controls()) {
+    main.AttachSetup(setup);
+    main.AttachEdit(edit);
+    main.AttachMessaging(sentMSG, msg);
+    app.SetTitle(kApplicationTitle);
+  }
+
+  // Connected to a server that has accepted, with a nickname set.
+  void Connect(const std::string& nickname = "Jan") {
+    setupControls.Edit2.SetText(nickname);
+    socket.SetAddress("127.0.0.1");
+    socket.SetActive(true);
+    socket.AcceptConnection();
+  }
+
+  ui::ManualEventLoop loop;
+  ui::MemoryApplication app{loop};
+  net::MemoryClientSocket socket{loop};
+  settings::MemorySettingsStore store;
+  settings::MemoryAutostartEntry autostart;
+  ui::MemoryFormRinglook mainControls{loop};
+  ui::MemoryFormSetup setupControls;
+  ui::MemoryFormEdit editControls;
+  ui::MemoryFormSentMSG sentMSGControls;
+  ui::MemoryFormMSG msgControls;
+  TFormRinglook main;
+  TFormSetup setup;
+  TFormEdit edit;
+  TFormSentMSG sentMSG;
+  TFormMSG msg;
+};
+
+}  // namespace ringlook

@@ -1,0 +1,245 @@
+// Number records on the in-memory windows: the double click that edits an
+// entry, "Nummer toevoegen", "Verwijder nummer", the dialog's two modes and
+// alert colours, and the requests each sends, byte for byte.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "MainWindowHarness.h"
+#include "calls/CallerLine.h"
+
+namespace ringlook {
+namespace {
+
+struct Records : testing::MainWindowHarness {
+  Records() {
+    Connect();
+    mainControls.ListBox1.Add(calls::FormatCallerRecord("Jansen^0^lijn 1^0612345678^3^").Line);
+    mainControls.ListBox1.Add(calls::FormatCallerRecord("^0^lijn 2^0699999999^3^").Line);
+    mainControls.ListBox1.Add(calls::FormatCallerRecord("Pietje^0^lijn 2^^3^").Line);
+    // "Nummer toevoegen" and "Verwijder nummer" are shown by Alt+0.
+    mainControls.Self.PressKey(ui::key::kDigit0, ui::ShiftState{.alt = true});
+    socket.ClearSent();
+  }
+  // What the user does in the next showing of the edit dialog.
+  void WhileEditing(std::function<void(ui::MemoryFormEdit&)> action) {
+    editControls.Self.WhenShownModal([this, action](ui::MemoryForm&) { action(editControls); });
+  }
+  [[nodiscard]] std::vector<std::string> Sent() const { return socket.Sent(); }
+  ui::MemoryFormEdit& dialog = editControls;
+};
+
+bool AllEnabled(const ui::MemoryFormEdit& d) {
+  return d.Edit1.Enabled() && d.Edit2.Enabled() && d.Memo1.Enabled() && d.CheckBox1.Enabled() && d.Button2.Enabled();
+}
+
+TEST(DoubleClick, WithoutASelectedLineDoesNothing) {
+  Records h;
+  h.mainControls.ListBox1.OnDblClick();
+  EXPECT_TRUE(h.Sent().empty());
+  EXPECT_EQ(h.dialog.Self.ModalShowings(), 0);
+}
+
+TEST(DoubleClick, AsksForTheEntryAndWaitsDisabledForTheReply) {
+  Records h;
+  h.dialog.Edit1.SetText("vorige");
+  h.dialog.CheckBox1.SetChecked(true);
+  h.mainControls.ListBox1.SetItemIndex(0);
+  h.WhileEditing([&](ui::MemoryFormEdit& d) {
+    EXPECT_EQ(d.Self.Caption(), "Wijzigen");
+    EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^0612345678"});
+    EXPECT_EQ(d.Edit1.Text(), "");
+    EXPECT_FALSE(d.CheckBox1.Checked());
+    EXPECT_TRUE(d.CheckBox1.Enabled()) << "only the alert box, Annuleren and the close box before the reply";
+    EXPECT_FALSE(d.Edit1.Enabled() || d.Edit2.Enabled() || d.Memo1.Enabled() || d.Button2.Enabled());
+    EXPECT_TRUE(d.Edit2.ReadOnly());
+    EXPECT_EQ(d.Edit2.Background(), ui::Colour::Menu);
+    h.main.Dispatch("REPLYGET^0612345678^Jansen^Belt vaak^0^");
+    EXPECT_TRUE(AllEnabled(d));
+    EXPECT_TRUE(d.Edit1.Focused());
+    d.Button1.Click();
+  });
+  h.mainControls.ListBox1.OnDblClick();
+  EXPECT_EQ(h.main.SelectedNumber, "0612345678");
+  EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^0612345678"}) << "Annuleren sends nothing";
+}
+
+TEST(DoubleClick, OkSendsTheChangeWithTheFlagRule) {
+  struct Case {
+    const char* name;
+    std::string reply;
+    std::string typedName;  // appended to what the reply gave
+    bool tick;
+    std::string sent;
+  };
+  const std::string longName(40, 'a');
+  const Case cases[] = {
+      {"plain", "REPLYGET^0612345678^Jansen^^0^", "", false, "SET^0612345678^Jansen^^0^"},
+      {"note gives 1", "REPLYGET^0612345678^Jansen^ Belt vaak \r\n^0^", "", false,
+       "SET^0612345678^Jansen^Belt vaak^1^"},
+      {"blank note counts as empty", "REPLYGET^0612345678^Jansen^ \r\n \r\n^1^", "", false,
+       "SET^0612345678^Jansen^^0^"},
+      {"alert from the reply", "REPLYGET^0612345678^Jansen^Belt vaak^2^", "", false,
+       "SET^0612345678^Jansen^Belt vaak^2^"},
+      {"alert ticked by the user", "REPLYGET^0612345678^Jansen^^0^", "", true, "SET^0612345678^Jansen^^2^"},
+      {"long name cut to 37, then trimmed", "REPLYGET^0612345678^" + longName + "^^0^", "", false,
+       "SET^0612345678^" + std::string(37, 'a') + "^^0^"},
+      {"blank name", "REPLYGET^0612345678^   ^^0^", "", false, "SET^0612345678^^^0^"},
+      {"typed name", "REPLYGET^0612345678^Jan^^0^", "sen", false, "SET^0612345678^Jansen^^0^"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Records h;
+    h.mainControls.ListBox1.SetItemIndex(0);
+    h.WhileEditing([&](ui::MemoryFormEdit& d) {
+      h.main.Dispatch(c.reply);
+      d.Edit1.Type(c.typedName);
+      if (c.tick) d.CheckBox1.Click();
+      d.Button2.Click();
+    });
+    h.mainControls.ListBox1.OnDblClick();
+    EXPECT_EQ(h.Sent(), (std::vector<std::string>{"GET^0612345678", c.sent}));
+  }
+}
+
+TEST(DoubleClick, ALineWithoutANumberStillAsks) {
+  Records h;
+  h.mainControls.ListBox1.SetItemIndex(2);
+  h.mainControls.ListBox1.OnDblClick();
+  EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^"});
+}
+
+TEST(EditDialog, AlertColoursFollowTheBoxAndEnterInTheNameIsSwallowed) {
+  Records h;
+  h.mainControls.ListBox1.SetItemIndex(0);
+  h.WhileEditing([&](ui::MemoryFormEdit& d) {
+    h.main.Dispatch("REPLYGET^0612345678^Jansen^^2^");
+    EXPECT_EQ(d.Edit1.Background(), ui::Colour::Alert);
+    EXPECT_EQ(d.Memo1.Background(), ui::Colour::Alert);
+    d.CheckBox1.Click();
+    EXPECT_EQ(d.Edit1.Background(), ui::Colour::Window);
+    EXPECT_EQ(d.Memo1.Background(), ui::Colour::Window);
+    d.Edit1.Type("\r");
+    EXPECT_EQ(d.Edit1.Text(), "Jansen");
+    EXPECT_TRUE(d.Self.Visible());
+    d.Self.Close(ui::ModalResult::Cancel);  // the close box
+  });
+  h.mainControls.ListBox1.OnDblClick();
+  EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^0612345678"});
+}
+
+TEST(AddNumber, AsksForTheNumberThenEditsItsEntry) {
+  struct Case {
+    std::string typed;
+    std::string number;
+  };
+  for (const Case& c : {Case{" 0201234567 ", "0201234567"}, Case{"", ""}}) {
+    SCOPED_TRACE(c.number);
+    Records h;
+    h.dialog.CheckBox1.SetChecked(true);  // left ticked by an earlier edit
+    h.WhileEditing([&](ui::MemoryFormEdit& d) {
+      EXPECT_EQ(d.Self.Caption(), "Toevoegen");
+      EXPECT_TRUE(d.Edit1.ReadOnly() && d.Memo1.ReadOnly() && !d.Edit2.ReadOnly());
+      EXPECT_FALSE(d.CheckBox1.Checked());
+      EXPECT_EQ(d.Edit1.Background(), ui::Colour::Menu);
+      EXPECT_EQ(d.Memo1.Background(), ui::Colour::Menu);
+      EXPECT_EQ(d.Edit2.Background(), ui::Colour::Window);
+      EXPECT_FALSE(d.CheckBox1.Enabled());
+      EXPECT_TRUE(d.Edit2.Focused());
+      d.Edit2.Type(c.typed);
+      d.Button2.Click();
+    });
+    h.WhileEditing([&](ui::MemoryFormEdit& d) {
+      EXPECT_EQ(d.Self.Caption(), "Wijzigen");
+      EXPECT_EQ(h.Sent(), std::vector<std::string>{"ADD^" + c.number});
+      EXPECT_FALSE(d.Button2.Enabled()) << "disabled until the reply for the new number";
+      h.main.Dispatch("REPLYGET^" + c.number + "^^^0^");
+      d.Edit1.Type("Nieuw");
+      d.Button2.Click();
+    });
+    h.mainControls.Addnumber1.Click();
+    EXPECT_EQ(h.main.SelectedNumber, c.number);
+    EXPECT_EQ(h.Sent(), (std::vector<std::string>{"ADD^" + c.number, "SET^" + c.number + "^Nieuw^^0^"}));
+  }
+}
+
+TEST(AddNumber, CancellingTheNumberSendsNothing) {
+  Records h;
+  h.WhileEditing([](ui::MemoryFormEdit& d) {
+    d.Edit2.Type("0201234567");
+    d.Button1.Click();
+  });
+  h.mainControls.Addnumber1.Click();
+  EXPECT_TRUE(h.Sent().empty());
+  EXPECT_EQ(h.dialog.Self.ModalShowings(), 1);
+}
+
+// A GET that never got its reply leaves the number field and "Ok" disabled;
+// adding a number must still work afterwards.
+TEST(AddNumber, StaysUsableAfterARequestThatGotNoReply) {
+  Records h;
+  h.mainControls.ListBox1.SetItemIndex(0);
+  h.mainControls.ListBox1.OnDblClick();  // closed at once, no reply
+  h.WhileEditing([](ui::MemoryFormEdit& d) {
+    EXPECT_TRUE(d.Edit2.Enabled());
+    EXPECT_TRUE(d.Button2.Enabled());
+    d.Edit2.Type("0201234567");
+    d.Button2.Click();
+  });
+  h.mainControls.Addnumber1.Click();
+  EXPECT_EQ(h.Sent().back(), "ADD^0201234567");
+}
+
+// The messages window opening over the dialog and closing again gives the
+// dialog the focus back: what the user typed must survive that.
+TEST(EditDialog, AMessageArrivingWhileEditingKeepsTheNoteBeingTyped) {
+  Records h;
+  h.mainControls.ListBox1.SetItemIndex(0);
+  h.WhileEditing([&](ui::MemoryFormEdit& d) {
+    h.main.Dispatch("REPLYGET^0612345678^Jansen^Oude notitie^1^");
+    d.Memo1.Type(" en meer");
+    h.main.Dispatch("MSG^Piet^Even bellen?");
+    d.Self.Activate();
+    d.Button2.Click();
+  });
+  h.mainControls.ListBox1.OnDblClick();
+  EXPECT_EQ(h.msgControls.Self.ModalShowings(), 1);
+  EXPECT_EQ(h.Sent().back(), "SET^0612345678^Jansen^Oude notitie en meer^1^");
+}
+
+TEST(DeleteNumber, AsksWithTheNameAndSendsOnlyOnYes) {
+  struct Case {
+    int line;
+    ui::MessageAnswer answer;
+    std::string question;
+    std::vector<std::string> sent;
+  };
+  const Case cases[] = {
+      {0, ui::MessageAnswer::Yes, "Verwijder de historie van  Jansen ?", {"DELETE^0612345678"}},
+      {0, ui::MessageAnswer::No, "Verwijder de historie van  Jansen ?", {}},
+      {1, ui::MessageAnswer::Yes, "Verwijder de historie van   ?", {"DELETE^0699999999"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.question);
+    Records h;
+    h.mainControls.ListBox1.SetItemIndex(c.line);
+    h.app.AnswerNextBox(c.answer);
+    h.mainControls.Deletenumber1.Click();
+    ASSERT_EQ(h.app.Boxes().size(), 1u);
+    EXPECT_EQ(h.app.Boxes()[0].text, c.question);
+    EXPECT_EQ(h.app.Boxes()[0].kind, ui::MessageKind::Confirmation);
+    EXPECT_EQ(h.Sent(), c.sent);
+    EXPECT_EQ(h.mainControls.ListBox1.Count(), 3) << "the list changes only through the server";
+  }
+}
+
+TEST(DeleteNumber, WithoutASelectedLineAsksNothing) {
+  Records h;
+  h.mainControls.Deletenumber1.Click();
+  EXPECT_TRUE(h.app.Boxes().empty());
+  EXPECT_TRUE(h.Sent().empty());
+}
+
+}  // namespace
+}  // namespace ringlook
