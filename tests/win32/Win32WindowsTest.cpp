@@ -283,6 +283,22 @@ TEST_F(Win32WindowsTest, TheApplicationCarriesTheTitleAndMinimisesWithItsWindows
   EXPECT_TRUE(IsWindowVisible(windows_.MainForm().Handle()));
 }
 
+TEST_F(Win32WindowsTest, HelpOpensAtTheMainWindowsSectionOrTheContents) {
+  const auto firstShownLine = [this] {
+    const HWND view = application_.Help()->View().Handle();
+    const auto first = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
+    char line[64] = {};
+    *reinterpret_cast<WORD*>(line) = sizeof line - 1;
+    const auto length = SendMessageA(view, EM_GETLINE, static_cast<WPARAM>(first), reinterpret_cast<LPARAM>(line));
+    return std::string(line, static_cast<std::size_t>(length));
+  };
+  application_.ShowHelpContext(100);
+  ASSERT_NE(application_.Help(), nullptr);
+  EXPECT_EQ(firstShownLine().rfind("Het hoofdvenster", 0), 0u) << firstShownLine();
+  application_.ShowHelpTopic("Imported_Topic1");
+  EXPECT_EQ(firstShownLine().rfind("Ringlook", 0), 0u) << firstShownLine();
+}
+
 TEST(Win32EventPump, APauseSleepsInsteadOfSpinning) {
   Win32Clock clock;
   FILETIME created{}, exited{}, kernelBefore{}, userBefore{}, kernelAfter{}, userAfter{};

@@ -56,9 +56,10 @@ void Win32HelpWindow::ShowAnchor(const std::string& anchor) {
   const auto found = anchors_.find(anchor);
   const long position = found == anchors_.end() ? 0 : found->second;
   const HWND view = view_->Handle();
-  const auto line = SendMessageA(view, EM_EXLINEFROMCHAR, 0, position);
-  const auto first = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
-  SendMessageA(view, EM_LINESCROLL, 0, line - first);
+  // The caret goes there too, so that the focus does not scroll the view back.
+  SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(position), position);
+  SendMessageA(view, WM_VSCROLL, SB_TOP, 0);
+  SendMessageA(view, EM_LINESCROLL, 0, SendMessageA(view, EM_EXLINEFROMCHAR, 0, position));
 }
 
 LRESULT Win32HelpWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
