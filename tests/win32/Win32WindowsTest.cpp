@@ -94,9 +94,15 @@ TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
                         {"StatusBar1", "msctls_statusbar32", nullptr, true}});
 
   const ui::FormRinglookControls& controls = windows_.FormRinglook();
-  EXPECT_EQ(controls.Button2.Left(), 271);
-  EXPECT_EQ(controls.Button2.Width(), 66);
-  EXPECT_EQ(controls.Button1.Width(), 49);
+  // At the designed places, or further right where the font needs the room.
+  const RECT label1 = BoundsInParent(FindByName(form.Handle(), "Label1"));
+  const RECT edit1 = BoundsInParent(FindByName(form.Handle(), "Edit1"));
+  EXPECT_EQ(label1.left, 16);
+  EXPECT_GE(edit1.left, std::max(82L, label1.right));
+  EXPECT_EQ(edit1.right - edit1.left, 185);
+  EXPECT_GE(controls.Button2.Left(), std::max(271L, edit1.right));
+  EXPECT_GE(controls.Button2.Width(), 66);
+  EXPECT_GE(controls.Button1.Width(), 49);
   EXPECT_GE(controls.ListBox1.FontHeight(), 13);
   EXPECT_EQ(SendMessageA(FindByName(form.Handle(), "ListBox1"), LB_GETITEMHEIGHT, 0, 0),
             std::max(15, controls.ListBox1.FontHeight()));

@@ -1,8 +1,10 @@
 // Layout fonts: see Fonts.h.
 #include "ui/win32/Fonts.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace ringlook::win32 {
@@ -35,6 +37,22 @@ int CellHeight(HFONT font) {
   SelectObject(dc, old);
   ReleaseDC(nullptr, dc);
   return metrics.tmHeight;
+}
+
+int TextWidth(HWND window, const char* text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::string_view(text).size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return extent.cx;
+}
+
+int ButtonWidth(HWND window, const char* caption, int designed) {
+  // Room for the button's edges on both sides of the caption.
+  constexpr int kEdges = 16;
+  return std::max(designed, TextWidth(window, caption) + kEdges);
 }
 
 }  // namespace ringlook::win32

@@ -13,5 +13,9 @@ HFONT SansFont(int pixels);
 HFONT FixedPitchFont(int pixels, bool asCellHeight = false);
 // The cell height of a font, in pixels.
 int CellHeight(HFONT font);
+// The width of text in the font of window, in pixels.
+int TextWidth(HWND window, const char* text);
+// A button's designed width, or more where its caption needs the room.
+int ButtonWidth(HWND window, const char* caption, int designed);
 
 }  // namespace ringlook::win32

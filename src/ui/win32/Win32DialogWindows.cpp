@@ -77,8 +77,9 @@ void Win32Windows::BuildFormMSG(HWND owner) {
   // The view fills the top, 479 x 155; the buttons stand in the 36 pixels below it.
   auto& richOntvang = Make<Win32RichView>(form, "RichOntvang", At(0, 0, 479, 155));
   SendMessageA(richOntvang.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(SansFont(13)), FALSE);
+  const int answerWidth = ButtonWidth(form, "Beantwoorden", 75);
   auto& button3 = Make<Win32Button>(form, "Button3", "Wissen", At(4, 161, 75, 25));
-  auto& button2 = Make<Win32Button>(form, "Button2", "Beantwoorden", At(319, 161, 75, 25));
+  auto& button2 = Make<Win32Button>(form, "Button2", "Beantwoorden", At(394 - answerWidth, 161, answerWidth, 25));
   auto& button1 = Make<Win32Button>(form, "Button1", "Sluiten", At(400, 161, 75, 25));
   popupKopieer_ = std::make_unique<Win32PopupMenu>("PopupKopieer");
   auto& kopieerenCTRLC1 = popupKopieer_->Add("KopieerenCTRLC1", "&Kopieer     CTRL-C");

@@ -41,11 +41,18 @@ void Win32Windows::BuildFormRinglook(HWND owner) {
 
   panel2_ = std::make_unique<Win32Panel>(form, "Panel2", RECT{0, 0, client.cx, kSearchBarHeight});
   const HWND bar = panel2_->Handle();
-  Make<Win32Label>(bar, "Label1", "Zoeken naar ", RECT{16, 9, 80, 23});
-  auto& edit1 = Make<Win32Edit>(bar, "Edit1", RECT{82, 5, 82 + 185, 5 + 21});
+  // The designed places, unless a wider font needs a control pushed right to
+  // keep its neighbour's caption whole.
+  const int labelRight = 16 + TextWidth(form, "Zoeken naar ");
+  const int edit1Left = std::max(82, labelRight + 3);
+  const int button2Left = edit1Left + 185 + 4;
+  Make<Win32Label>(bar, "Label1", "Zoeken naar ", RECT{16, 9, labelRight, 23});
+  auto& edit1 = Make<Win32Edit>(bar, "Edit1", RECT{edit1Left, 5, edit1Left + 185, 5 + 21});
   // FormShow places it against the right edge.
-  auto& button1 = Make<Win32Button>(bar, "Button1", "Sluiten", RECT{441, 4, 441 + 49, 4 + 24});
-  auto& button2 = Make<Win32Button>(bar, "Button2", "Nu zoeken", RECT{271, 4, 271 + 66, 4 + 24});
+  auto& button1 =
+      Make<Win32Button>(bar, "Button1", "Sluiten", RECT{441, 4, 441 + ButtonWidth(form, "Sluiten", 49), 28});
+  auto& button2 = Make<Win32Button>(bar, "Button2", "Nu zoeken",
+                                    RECT{button2Left, 4, button2Left + ButtonWidth(form, "Nu zoeken", 66), 28});
   ShowWindow(bar, SW_HIDE);
 
   panel1_ = std::make_unique<Win32Panel>(form, "Panel1", RECT{0, 0, client.cx, client.cy}, kListBevel);
