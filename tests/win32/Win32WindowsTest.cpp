@@ -127,6 +127,11 @@ TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
   EXPECT_STREQ(text, "  Geen verbinding");
   EXPECT_EQ(controls.StatusBar1.PanelBevel(0), ui::Bevel::Raised);
 
+  std::vector<std::string> items;
+  for (const auto& item : windows_.PopupMenu1().Items()) items.push_back(item->Name());
+  EXPECT_EQ(windows_.PopupMenu1().Name(), "PopupMenu1");
+  EXPECT_THAT(items, ElementsAre("Find1", "N3", "Addnumber1", "Deletenumber1", "N1", "Sentmassage1", "ViewMessages1",
+                                 "N2", "Setup1", "N4", "Help1"));
   EXPECT_THAT(windows_.PopupMenu1().Shown(),
               ElementsAre("Zoeken", "-", "Verstuur bericht", "Toon berichten", "-", "Instellingen", "-", "Help"));
   controls.Addnumber1.SetVisible(true);

@@ -67,8 +67,6 @@ void RunUntil(const std::function<bool()>& done) {
   }
 }
 
-bool QuitRequested() { return quitRequested; }
-
 void RequestQuit() { PostQuitMessage(0); }
 
 }  // namespace ringlook::win32

@@ -28,7 +28,6 @@ void ProcessEventsUntil(const Clock& clock, std::uint64_t deadlineTick);
 // Runs the loop until done() holds or the program was asked to quit.
 void RunUntil(const std::function<bool()>& done);
 
-[[nodiscard]] bool QuitRequested();
 void RequestQuit();
 
 }  // namespace ringlook::win32

@@ -42,14 +42,12 @@ class Win32Form : public Win32Window, public ui::Form {
   void FreezeWidthAndMinimumHeight() override;
   void Activate() override;
 
-  [[nodiscard]] bool Modal() const { return modal_; }
   // Taken off the screen and back with the application window when it is
   // minimised and restored; Visible() stays as the program left it.
   void HideWithApplication();
   void ShowWithApplication();
   // The context menu of a right click anywhere in the window, or only over one control.
   void SetContextMenu(const Win32PopupMenu* menu, HWND over = nullptr);
-  [[nodiscard]] const Win32PopupMenu* ContextMenu() const { return contextMenu_; }
 
   // The client area changed size: the layout places the controls again.
   std::function<void()> OnLayout;

@@ -50,7 +50,6 @@ void Win32HelpWindow::ShowContext(int context) {
 void Win32HelpWindow::ShowTopic(std::string_view /*topic*/) { ShowAnchor(kContentsAnchor); }
 
 void Win32HelpWindow::ShowAnchor(const std::string& anchor) {
-  anchor_ = anchor;
   ShowWindow(Handle(), SW_SHOWNORMAL);
   SetForegroundWindow(Handle());
   const auto found = anchors_.find(anchor);

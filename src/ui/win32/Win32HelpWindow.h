@@ -23,7 +23,6 @@ class Win32HelpWindow : public Win32Window {
   // The manual's one topic is its contents, where an unknown topic opens too.
   void ShowTopic(std::string_view topic);
 
-  [[nodiscard]] const std::string& Anchor() const { return anchor_; }
   [[nodiscard]] const Win32RichView& View() const { return *view_; }
 
  protected:
@@ -34,7 +33,6 @@ class Win32HelpWindow : public Win32Window {
 
   std::unique_ptr<Win32RichView> view_;
   std::map<std::string, long> anchors_;
-  std::string anchor_;
 };
 
 }  // namespace ringlook::win32
