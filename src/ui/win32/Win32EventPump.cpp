@@ -38,12 +38,14 @@ void HandleMessage(MSG& message) {
 
 void HandlePending() {
   MSG message{};
-  while (!quitRequested && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  // Also after a quit request: a pause that goes on must not find messages
+  // waiting, or its wait would return at once, again and again.
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       quitRequested = true;
-      return;
+    } else {
+      HandleMessage(message);
     }
-    HandleMessage(message);
   }
 }
 
