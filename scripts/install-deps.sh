@@ -1,15 +1,21 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Ringlook needs to build, test, run and look at
-# itself, or the packages named as arguments instead. Does nothing when they
-# are all there already.
+# Installs the Debian packages Ringlook needs to build (librsvg2-bin draws the
+# icon sizes), test, package (dpkg-dev and file for the package's dependencies),
+# run and look at itself (a desktop under Xvfb: window manager, task bar with a
+# tray, notifications; the accessibility bus and its Python client), or the
+# packages named as arguments instead. Does nothing when they are all there
+# already.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6sql6-sqlite
-  libgtest-dev libgmock-dev libbenchmark-dev
+  librsvg2-bin
+  libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon
   clang libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core
+  dpkg-dev file desktop-file-utils
+  xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core openbox tint2 dunst
+  dbus-x11 at-spi2-core python3-pyatspi
 )
 [ $# -eq 0 ] || packages=("$@")
 

@@ -1,40 +1,128 @@
 #!/usr/bin/env bash
-# Builds and starts Ringlook against the reference server with demo data. The
-# demo keeps its database and settings under build/demo, never the user's own.
-# Without a display it runs under Xvfb for a while and leaves shot.png.
+# Builds and starts Ringlook against the reference server with demo data; the
+# server makes a call every 45 seconds, and one is typed at it a few seconds in,
+# so calls are seen arriving. Everything the demo keeps is under build/demo: its
+# settings and autostart entry (XDG_CONFIG_HOME), its instance lock
+# (XDG_RUNTIME_DIR) and caches, so the user's own settings, and a Ringlook the
+# user runs, are left alone. Ctrl+C, or closing the window, stops both programs.
+#
+# Without a display it runs on a virtual one (Xvfb) with a window manager, a
+# task bar with a tray and a notification daemon, on a session bus of its own,
+# and leaves shot.png after RINGLOOK_SHOT_DELAY seconds (default 10).
+#
+# --check-a11y: always so, and checks what a screen reader gets of the main
+# window (scripts/a11y-tree.py): the tree, printed, and the announced changes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+root=$(pwd)
+check_a11y=""
+[ "${1:-}" != "--check-a11y" ] || check_a11y=1
+
+if { [ -z "${DISPLAY:-}" ] || [ -n "$check_a11y" ]; } && [ -z "${RINGLOOK_DEMO_HEADLESS:-}" ]; then
+  scripts/install-deps.sh
+  # As root, on a loopback of its own too, so that its port 6661 is free.
+  isolate=()
+  if [ "$(id -u)" -eq 0 ] && command -v ip >/dev/null && unshare --net true 2>/dev/null; then
+    isolate=(unshare --net -- sh -c 'ip link set lo up && exec "$@"' isolated)
+  fi
+  exec "${isolate[@]}" dbus-run-session -- env RINGLOOK_DEMO_HEADLESS=1 "$0" "$@"
+fi
+[ -n "${RINGLOOK_DEMO_HEADLESS:-}" ] || scripts/install-deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target ringlook ringlook-server
 
-demo="$(pwd)/build/demo"
-mkdir -p "$demo/config/Ringlook/Software"
+demo="$root/build/demo"
+mkdir -p "$demo/config/Ringlook/Software" "$demo/runtime" "$demo/cache"
+chmod 700 "$demo/runtime"
 settings="$demo/config/Ringlook/Software/Ringlook.conf"
 [ -f "$settings" ] || printf '%s\n' 'ServerIp=string:127.0.0.1' 'NickName=string:Demo' \
   'x=string:155' 'y=string:125' 'Popup=integer:1' > "$settings"
 
-# The server reads commands on standard input: keep it open, and inject a call
-# a few seconds in so the demo shows a new caller arriving.
+# The desktop's connections that are found through the runtime folder keep working.
+if [ -n "${XDG_RUNTIME_DIR:-}" ]; then
+  [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ ! -S "$XDG_RUNTIME_DIR/bus" ] ||
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus"
+  case "${WAYLAND_DISPLAY:-/}" in /*) ;; *) export WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ;; esac
+fi
+export XDG_CONFIG_HOME="$demo/config" XDG_RUNTIME_DIR="$demo/runtime" XDG_CACHE_HOME="$demo/cache"
+
+pids=()
+stop() {
+  trap - EXIT INT TERM
+  trap '' PIPE
+  # The program first, so it leaves with its link open rather than seeing the server go.
+  if [ -n "${app:-}" ]; then
+    kill -TERM "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+  fi
+  if [ -n "${server:-}" ]; then
+    ! kill -0 "$server" 2>/dev/null || echo quit >&3 2>/dev/null || true
+    exec 3>&-
+    wait "$server" 2>/dev/null || true
+  fi
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -f "$demo/server-input"
+}
+trap stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+if [ -n "${RINGLOOK_DEMO_HEADLESS:-}" ]; then
+  Xvfb -displayfd 4 -screen 0 1024x768x24 -nolisten tcp 4>"$demo/display" >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do [ -s "$demo/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(cat "$demo/display")"
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  tint2 >/dev/null 2>&1 &
+  pids+=($!)
+  dunst >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+fi
+
+# The server reads commands on its standard input: keep it open.
 fifo="$demo/server-input"
-rm -f "$fifo"; mkfifo "$fifo"
-build/tools/server/ringlook-server --simulate 45 "$demo/demo.db" < "$fifo" > "$demo/server.log" 2>&1 &
+rm -f "$fifo"
+mkfifo "$fifo"
+build/tools/server/ringlook-server --simulate 45 "$demo/demo.db" <"$fifo" >"$demo/server.log" 2>&1 &
 server=$!
 exec 3>"$fifo"
-trap 'echo quit >&3 2>/dev/null || true; exec 3>&-; wait $server 2>/dev/null || true; rm -f "$fifo"' EXIT
-(sleep 6; echo "call 0201234567 lijn 2" >&3) &
+for _ in $(seq 50); do
+  if grep -q '^listening' "$demo/server.log" || ! kill -0 "$server" 2>/dev/null; then break; fi
+  sleep 0.1
+done
+if ! grep -q '^listening' "$demo/server.log"; then
+  cat "$demo/server.log" >&2
+  exit 1
+fi
+(sleep 6 && echo "call 0201234567 lijn 2" >&3) &
+pids+=($!)
 
-export XDG_CONFIG_HOME="$demo/config"
-if [ -n "${DISPLAY:-}" ]; then
-  build/src/app/ringlook
+if [ -n "$check_a11y" ]; then
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  # Listening before the program starts, so its first announcements are heard.
+  /usr/bin/python3 scripts/a11y-tree.py --check --listen 8 &
+  checker=$!
+  pids+=($checker)
+  sleep 1
+fi
+build/src/app/ringlook &
+app=$!
+if [ -z "${RINGLOOK_DEMO_HEADLESS:-}" ]; then
+  wait "$app" || true
   exit 0
 fi
 
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  build/src/app/ringlook & app=$!
-  sleep "${RINGLOOK_SHOT_DELAY:-9}"
-  import -window root shot.png
-  kill $app; wait $app 2>/dev/null || true
-'
-echo "Screenshot: $(pwd)/shot.png"
+sleep "${RINGLOOK_SHOT_DELAY:-10}"
+window=$(xdotool search --name '^Ringlook v' | head -1)
+if [ -n "$window" ] && ! xwininfo -id "$window" | grep -q IsViewable; then
+  echo "The window was minimised: brought up from the task bar for the screenshot."
+  xdotool windowactivate "$window"
+  sleep 1
+fi
+import -window root shot.png
+echo "Screenshot: $root/shot.png"
+[ -z "$check_a11y" ] || wait "$checker"

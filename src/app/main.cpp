@@ -1,9 +1,12 @@
-// Program entry: one copy per user log-on; the first creates the five windows in
-// their order, wires the window logic to the Qt layer and runs the event loop.
+// Program entry: reads the command line; then one copy per user log-on, the
+// first creating the five windows in their order, wiring the window logic to
+// the Qt layer and running the event loop until the close question or a
+// termination signal ends it.
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
 
+#include "app/CommandLine.h"
 #include "main/TFormRinglook.h"
 #include "messaging/TFormMSG.h"
 #include "messaging/TFormSentMSG.h"
@@ -18,6 +21,7 @@
 #include "ui/qt/QtMainForm.h"
 #include "ui/qt/QtSettingsStore.h"
 #include "ui/qt/QtWindows.h"
+#include "ui/qt/QuitOnSignals.h"
 
 namespace {
 
@@ -67,13 +71,24 @@ int RunProgram(ringlook::InstanceLock& lock, const QString& configFolder) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  QCoreApplication::setApplicationName(QStringLiteral("Ringlook"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(RINGLOOK_VERSION));
+  qSetMessagePattern(QStringLiteral("%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}"));
+  if (ringlook::app::AsksForHelpOrVersion(argc, argv)) {
+    const QCoreApplication info(argc, argv);
+    ringlook::app::ProcessCommandLine(info);
+  }
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Ringlook");
+  ringlook::app::ProcessCommandLine(app);
+  // The desktop entry's name: desktops match the windows and notifications to it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("ringlook"));
   // The loop ends when the close question is answered Yes, not when a window hides.
   QApplication::setQuitOnLastWindowClosed(false);
 
   ringlook::qt::QtInstanceLock lock;
   if (!ringlook::StartsAsFirst(lock)) return 0;
+  // Ended from outside, the program still closes its link and frees the lock on its way out.
+  ringlook::qt::QuitOnSignals quitOnSignals({SIGINT, SIGTERM, SIGHUP});
   const int status = RunProgram(lock, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
   lock.Release();
   return status;

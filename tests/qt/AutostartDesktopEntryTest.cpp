@@ -39,6 +39,7 @@ TEST_F(AutostartDesktopEntryTest, CreateWritesAnApplicationEntryInANewFolder) {
             "Type=Application\n"
             "Name=Ringlook\n"
             "Exec=/usr/bin/ringlook\n"
+            "Icon=ringlook\n"
             "Terminal=false\n"
             "X-GNOME-Autostart-enabled=true\n");
 }

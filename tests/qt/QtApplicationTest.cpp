@@ -56,12 +56,19 @@ TEST_F(QtApplicationTest, ErrorAndInformationHaveOneButton) {
   EXPECT_EQ(boxButtons_.size(), 1);
 }
 
-TEST_F(QtApplicationTest, TitleIsTheTaskBarTextAndLeavesTheCaption) {
+TEST_F(QtApplicationTest, TitleIsTheTaskBarTextAndTheTrayToolTipAndLeavesTheCaption) {
   form_.setWindowTitle("Ringlook v2.54");
   app_.SetTitle("x Jansen \xe9");
   EXPECT_EQ(app_.Title(), "x Jansen \xe9");
   EXPECT_EQ(form_.windowIconText(), QString::fromUtf8("x Jansen \xc3\xa9"));
+  EXPECT_EQ(app_.TrayIcon().toolTip(), QString::fromUtf8("x Jansen \xc3\xa9"));
   EXPECT_EQ(form_.windowTitle(), "Ringlook v2.54");
+}
+
+TEST_F(QtApplicationTest, TheProgramIconComesInTheThemeSizes) {
+  const QList<QSize> sizes = QApplication::windowIcon().availableSizes();
+  for (const QSize size : {QSize(16, 16), QSize(48, 48), QSize(256, 256)}) EXPECT_TRUE(sizes.contains(size));
+  EXPECT_EQ(app_.TrayIcon().icon().cacheKey(), QApplication::windowIcon().cacheKey());
 }
 
 TEST_F(QtApplicationTest, MinimiseAndRaiseWithoutActivating) {

@@ -1,6 +1,7 @@
 // Contract tests of the real client socket against listeners on 127.0.0.1 that
 // accept, refuse, close in order and reset; and the settle wait over loopback.
 #include <QEventLoop>
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include <gmock/gmock.h>
@@ -406,6 +407,74 @@ TEST_F(QtClientSocketTest, BurstsEndedBy120MsOfSilenceAreOneTextEach) {
   QTimer::singleShot(1000, &writes, [&] { Write(peer, "NIEUW^Bob^2^^0456^19^"); });
   ASSERT_TRUE(events.WaitUntil([&] { return texts.size() >= 3; }));
   EXPECT_THAT(texts, ElementsAre("UPDATEBELLERS^17NIEUW^Jan^0^^0612^18^", "MSG^Ann^hallo", "NIEUW^Bob^2^^0456^19^"));
+}
+
+// The link's log lines while a test runs; switching the log on as --verbose does.
+class LinkLogLines {
+ public:
+  LinkLogLines() {
+    lines_ = &lines;
+    former_ = qInstallMessageHandler(Capture);
+  }
+  ~LinkLogLines() {
+    qInstallMessageHandler(former_);
+    lines_ = nullptr;
+    QLoggingCategory::setFilterRules({});
+  }
+  LinkLogLines(const LinkLogLines&) = delete;
+  LinkLogLines& operator=(const LinkLogLines&) = delete;
+
+  static void SwitchOn() { QLoggingCategory::setFilterRules(QStringLiteral("ringlook.*.debug=true")); }
+
+  std::vector<std::string> lines;
+
+ private:
+  static void Capture(QtMsgType /*type*/, const QMessageLogContext& context, const QString& message) {
+    if (lines_ != nullptr && context.category != nullptr && std::string_view(context.category) == "ringlook.link") {
+      lines_->push_back(message.toStdString());
+    }
+  }
+  static inline std::vector<std::string>* lines_ = nullptr;
+  QtMessageHandler former_ = nullptr;
+};
+
+TEST_F(QtClientSocketTest, TheLinkLogIsSilentUntilSwitchedOnAndThenTellsEveryStepAndText) {
+  LinkLogLines log;
+  int peer = Connect();
+  ASSERT_GE(peer, 0);
+  socket.SetActive(false);
+  EXPECT_TRUE(log.lines.empty()) << ::testing::PrintToString(log.lines);
+  events.log.clear();
+
+  LinkLogLines::SwitchOn();
+  peer = Connect();
+  ASSERT_GE(peer, 0);
+  events.onRead = [&] {
+    char buffer[64];
+    while (socket.AvailableBytes() > 0 && socket.ReadBytes(buffer, sizeof buffer) > 0) {
+    }
+  };
+  EXPECT_EQ(socket.SendBytes("NICK^Jos\xe9"), 9);
+  Write(peer, "MSG^Ann^a\\b\x01\x81");
+  ASSERT_TRUE(events.WaitForEntries(1));
+  EXPECT_EQ(ReceiveFrom(peer, 9), "NICK^Jos\xe9");
+  server.CloseInOrder(peer);
+  ASSERT_TRUE(events.WaitForEntries(2));
+
+  Listener refusing(false);
+  QtClientSocket refused(refusing.Port());
+  Recorder refusedEvents(refused);
+  refused.SetAddress("127.0.0.1");
+  refused.SetActive(true);
+  ASSERT_TRUE(refusedEvents.WaitForEntries(2));
+
+  const std::string port = std::to_string(server.Port());
+  const std::string refusedPort = std::to_string(refusing.Port());
+  EXPECT_THAT(log.lines, ElementsAre("poging 2 naar 127.0.0.1:" + port, "verbinden met 127.0.0.1:" + port, "verbonden",
+                                     "verstuurd (9 van 9 bytes): NICK^Jos\xc3\xa9",
+                                     "ontvangen (13 bytes): MSG^Ann^a\\\\b\\x01\\x81", "de server sloot de verbinding",
+                                     "poging 1 naar 127.0.0.1:" + refusedPort, "verbinden met 127.0.0.1:" + refusedPort,
+                                     "fout 10061 bij verbinden: Connection refused"));
 }
 
 }  // namespace

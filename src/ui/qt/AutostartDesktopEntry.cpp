@@ -59,7 +59,9 @@ void AutostartDesktopEntry::Create(const std::string& programPath) {
       "Type=Application\n"
       "Name=Ringlook\n";
   entry += "Exec=" + ExecValue(program).toUtf8() + '\n';
+  // The installed icon, so that the desktop's list of start-up programs shows it.
   entry +=
+      "Icon=ringlook\n"
       "Terminal=false\n"
       "X-GNOME-Autostart-enabled=true\n";
   QDir().mkpath(folder_);

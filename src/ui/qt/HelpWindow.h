@@ -9,6 +9,9 @@
 namespace ringlook::qt {
 
 class HelpWindow : public QWidget {
+  // its class name gives it the window role (Accessibility.h)
+  Q_OBJECT
+
  public:
   HelpWindow();
 

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
@@ -13,25 +13,20 @@
 #include "ui/qt/QtEventPump.h"
 #include "ui/qt/WebAddresses.h"
 
+// The icon sizes are compiled in from the icon theme folders the build makes.
+static void RegisterIconResource() { Q_INIT_RESOURCE(icons); }
+
 namespace ringlook::qt {
 
 namespace {
 
-QIcon TrayPicture() {
-  QPixmap picture(32, 32);
-  picture.fill(Qt::transparent);
-  QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(0, 90, 160));
-  painter.drawEllipse(1, 1, 30, 30);
-  QFont letter;
-  letter.setBold(true);
-  letter.setPixelSize(20);
-  painter.setFont(letter);
-  painter.setPen(Qt::white);
-  painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("R"));
-  return QIcon(picture);
+// Every size the build made, as the desktop's icon theme has them.
+QIcon ProgramIcon() {
+  RegisterIconResource();
+  QIcon icon;
+  const QDir theme(QStringLiteral(":/icons/hicolor"));
+  for (const QString& size : theme.entryList(QDir::Dirs)) icon.addFile(theme.filePath(size + "/apps/ringlook.png"));
+  return icon;
 }
 
 // A box belongs to the dialog in front, or else to the main window while that
@@ -44,14 +39,17 @@ QWidget* BoxParent(QtMainForm& mainForm) {
 }  // namespace
 
 QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock) : mainForm_(mainForm), clock_(clock) {
-  if (QSystemTrayIcon::isSystemTrayAvailable()) {
-    tray_ = std::make_unique<QSystemTrayIcon>(TrayPicture());
-    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this] {
-      Restore();
-      mainForm_.Activate();
-    });
-    tray_->show();
-  }
+  QApplication::setWindowIcon(ProgramIcon());
+  const QMenu noEntries;
+  trayMenu_ = std::make_unique<TrayMenu>(
+      mainForm_.ContextMenu() != nullptr ? *mainForm_.ContextMenu() : noEntries, [this] { BringUp(); },
+      [this] { mainForm_.close(); });
+  tray_.setIcon(QApplication::windowIcon());
+  tray_.setContextMenu(trayMenu_.get());
+  QObject::connect(&tray_, &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+    if (reason != QSystemTrayIcon::Context) BringUp();
+  });
+  tray_.show();
 }
 
 QtApplication::~QtApplication() = default;
@@ -60,7 +58,12 @@ void QtApplication::SetTitle(std::string_view title) {
   title_.assign(title);
   const QString shown = FromCp1252(title);
   mainForm_.setWindowIconText(shown);
-  if (tray_) tray_->setToolTip(shown);
+  tray_.setToolTip(shown);
+}
+
+void QtApplication::BringUp() {
+  Restore();
+  mainForm_.Activate();
 }
 
 void QtApplication::Minimize() { mainForm_.showMinimized(); }
@@ -83,7 +86,10 @@ void QtApplication::RaiseWithoutActivating(ui::Form& form) {
 }
 
 void QtApplication::NotifyCall(std::string_view name, std::string_view number) {
-  if (tray_) tray_->showMessage(FromCp1252(name), FromCp1252(number), QSystemTrayIcon::Information);
+  const QString caller = FromCp1252(name);
+  const QString shownNumber = FromCp1252(number);
+  if (notifications_.Show(caller, shownNumber)) return;
+  if (QSystemTrayIcon::isSystemTrayAvailable()) tray_.showMessage(caller, shownNumber, QApplication::windowIcon());
 }
 
 ui::MessageAnswer QtApplication::MessageBox(std::string_view text, ui::MessageKind kind) {

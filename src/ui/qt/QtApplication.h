@@ -1,7 +1,9 @@
 // The application on Qt: the task-bar title is the main window's icon text (and
 // a tray icon's tool tip where the desktop has a tray), so the caption stays
-// as it is; message boxes, help, clipboard and opening addresses; the nested
-// event processing Pauze relies on.
+// as it is; the program's icon; the tray icon, whose click brings the main
+// window up and whose menu holds the main window's context-menu entries; call
+// notifications; message boxes, help, clipboard and opening addresses; the
+// nested event processing Pauze relies on.
 //
 // Raising without activating uses raise() on a window that is never activated
 // by being shown (Qt::WA_ShowWithoutActivating), rather than switching
@@ -14,8 +16,10 @@
 
 #include "ports/Clock.h"
 #include "ui/Application.h"
+#include "ui/qt/DesktopNotifications.h"
 #include "ui/qt/HelpWindow.h"
 #include "ui/qt/QtMainForm.h"
+#include "ui/qt/TrayMenu.h"
 
 namespace ringlook::qt {
 
@@ -32,7 +36,7 @@ class QtApplication : public ui::Application {
   void Restore() override;
   [[nodiscard]] bool Minimized() const override;
   void RaiseWithoutActivating(ui::Form& form) override;
-  // Through the tray's balloon; nothing without a tray.
+  // A desktop notification, or else the tray's balloon; nothing without either.
   void NotifyCall(std::string_view name, std::string_view number) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
@@ -45,18 +49,24 @@ class QtApplication : public ui::Application {
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
 
-  // Null when the desktop has no tray.
-  [[nodiscard]] const QSystemTrayIcon* TrayIcon() const { return tray_.get(); }
+  [[nodiscard]] const QSystemTrayIcon& TrayIcon() const { return tray_; }
+  // The tray icon's menu, also where the desktop has no tray to show it.
+  [[nodiscard]] TrayMenu& Menu() const { return *trayMenu_; }
   // Null until help was first asked for.
   [[nodiscard]] const HelpWindow* Help() const { return help_.get(); }
 
  private:
   HelpWindow& HelpWindowRef();
+  void BringUp();
 
   QtMainForm& mainForm_;
   const Clock& clock_;
   std::string title_;
-  std::unique_ptr<QSystemTrayIcon> tray_;
+  DesktopNotifications notifications_;
+  std::unique_ptr<TrayMenu> trayMenu_;
+  // Shown whenever the desktop has a tray: one that comes up after the program
+  // (started at log-on before the panel) gets the icon then.
+  QSystemTrayIcon tray_;
   std::unique_ptr<HelpWindow> help_;
 };
 

@@ -5,6 +5,8 @@
 #include <QHostInfo>
 #include <QTimer>
 
+#include "ui/qt/LinkLog.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/ioctl.h>
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace ringlook::qt {
@@ -60,6 +63,29 @@ int WinsockCode(int error) {
 
 bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 
+QString AddressText(std::uint32_t address, std::uint16_t port) {
+  return QStringLiteral("%1:%2").arg(QHostAddress(address).toString()).arg(port);
+}
+
+const char* StepName(ErrorEvent step) {
+  switch (step) {
+    case ErrorEvent::Send:
+      return "versturen";
+    case ErrorEvent::Receive:
+      return "ontvangen";
+    case ErrorEvent::Connect:
+      return "verbinden";
+    case ErrorEvent::Disconnect:
+      return "verbinding";
+    case ErrorEvent::Lookup:
+      return "opzoeken";
+    case ErrorEvent::General:
+    case ErrorEvent::Accept:
+      break;
+  }
+  return "socket";
+}
+
 }  // namespace
 
 QtClientSocket::QtClientSocket(std::uint16_t port) : port_(port) {
@@ -68,6 +94,7 @@ QtClientSocket::QtClientSocket(std::uint16_t port) : port_(port) {
 }
 
 QtClientSocket::~QtClientSocket() {
+  if (state_ == State::Connected) qCDebug(lcLink, "verbinding gesloten bij het afsluiten");
   const int fd = Detach();
   if (fd >= 0) ::close(fd);
 }
@@ -76,12 +103,14 @@ void QtClientSocket::SetActive(bool active) {
   if (active) {
     if (state_ != State::Connected) StartAttempt();
   } else if (state_ == State::Connected) {
+    qCDebug(lcLink, "verbinding verbroken door Ringlook");
     Disconnect();
   }
 }
 
 void QtClientSocket::CancelAttempt() {
   if (state_ != State::Resolving && state_ != State::Connecting) return;
+  qCDebug(lcLink, "poging %d afgebroken", attempt_);
   // A new number makes every report still on its way for the attempt stale.
   ++attempt_;
   state_ = State::Idle;
@@ -96,12 +125,14 @@ void QtClientSocket::StartAttempt() {
   const net::Target target = net::CurrentTarget(*this);
   switch (target.kind) {
     case net::Target::Kind::None:
+      qCDebug(lcLink, "poging %d: geen server opgegeven", attempt);
       state_ = State::Resolving;
       EndAttemptAfterError(ErrorEvent::Lookup, socket_error::kNoTarget);
       break;
     case net::Target::Kind::Lookup: {
       state_ = State::Resolving;
       const std::uint32_t literal = net::DottedAddress(target.host);
+      qCDebug(lcLink, "poging %d naar %s, poort %u", attempt, qUtf8Printable(LinkText(target.host)), port_);
       if (literal != kNoAddress) {
         // A dotted address is its own answer, as the system's lookup gives it;
         // QHostInfo would look its name up in reverse first, which can stall for
@@ -117,6 +148,7 @@ void QtClientSocket::StartAttempt() {
       break;
     }
     case net::Target::Kind::Address:
+      qCDebug(lcLink, "poging %d naar %s", attempt, qUtf8Printable(AddressText(target.address, port_)));
       Connect(attempt, target.address);
       break;
   }
@@ -131,16 +163,19 @@ void QtClientSocket::LookedUp(const QHostInfo& info) {
       bool isIpv4 = false;
       const quint32 ipv4 = address.toIPv4Address(&isIpv4);
       if (isIpv4) {
+        qCDebug(lcLink, "%s is %s", qUtf8Printable(info.hostName()), qUtf8Printable(address.toString()));
         Connect(attempt_, ipv4);
         return;
       }
     }
   }
+  qCDebug(lcLink, "%s niet gevonden: %s", qUtf8Printable(info.hostName()), qUtf8Printable(info.errorString()));
   EndAttemptAfterError(ErrorEvent::Lookup, socket_error::kHostNotFound);
 }
 
 void QtClientSocket::Connect(int attempt, std::uint32_t address) {
   state_ = State::Connecting;
+  qCDebug(lcLink, "verbinden met %s", qUtf8Printable(AddressText(address, port_)));
   if (Events() != nullptr) Events()->ClientSocket1Connecting();
   if (attempt != attempt_) return;  // the handler replaced this attempt
 
@@ -169,7 +204,7 @@ void QtClientSocket::Connect(int attempt, std::uint32_t address) {
   QTimer::singleShot(0, this, [this, attempt, error] {
     if (attempt != attempt_ || state_ != State::Connecting) return;
     state_ = State::Idle;
-    RaiseError(ErrorEvent::Connect, WinsockCode(error));
+    RaiseError(ErrorEvent::Connect, WinsockCode(error), error);
   });
 }
 
@@ -182,12 +217,13 @@ void QtClientSocket::ConnectFinished() {
   if (error != 0) {
     ::close(Detach());
     state_ = State::Idle;
-    RaiseError(ErrorEvent::Connect, WinsockCode(error));
+    RaiseError(ErrorEvent::Connect, WinsockCode(error), error);
     return;
   }
   state_ = State::Connected;
   readNotifier_.setSocket(fd_);
   readNotifier_.setEnabled(true);
+  qCDebug(lcLink, "verbonden");
   if (Events() != nullptr) Events()->ClientSocket1Connect();
 }
 
@@ -198,6 +234,7 @@ void QtClientSocket::ReadNotification() {
     char probe = 0;
     const ssize_t peeked = ::recv(fd_, &probe, 1, MSG_PEEK);
     if (peeked == 0) {
+      qCDebug(lcLink, "de server sloot de verbinding");
       Disconnect();
       return;
     }
@@ -207,7 +244,7 @@ void QtClientSocket::ReadNotification() {
       // The connection stays up for the handler to close; nothing more will come from it.
       readNotifier_.setEnabled(false);
       closeReported_ = true;
-      RaiseError(ErrorEvent::Disconnect, WinsockCode(error));
+      RaiseError(ErrorEvent::Disconnect, WinsockCode(error), error);
       return;
     }
   }
@@ -223,9 +260,17 @@ int QtClientSocket::SendBytes(std::string_view bytes) {
   do {
     sent = ::send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL);
   } while (sent < 0 && errno == EINTR);
-  if (sent >= 0) return static_cast<int>(sent);
+  if (sent >= 0) {
+    qCDebug(lcLink, "verstuurd (%zd van %zu bytes): %s", sent, bytes.size(),
+            qUtf8Printable(LinkText(bytes.substr(0, static_cast<std::size_t>(sent)))));
+    return static_cast<int>(sent);
+  }
   const int error = errno;
-  if (!WouldBlock(error)) EndAttemptAfterError(ErrorEvent::Send, WinsockCode(error));
+  if (WouldBlock(error)) {
+    qCDebug(lcLink, "versturen van %zu bytes moet wachten", bytes.size());
+  } else {
+    EndAttemptAfterError(ErrorEvent::Send, WinsockCode(error), error);
+  }
   return -1;
 }
 
@@ -245,9 +290,13 @@ int QtClientSocket::ReadBytes(char* buffer, int count) {
   do {
     got = ::recv(fd_, buffer, static_cast<std::size_t>(std::max(count, 0)), 0);
   } while (got < 0 && errno == EINTR);
-  if (got >= 0) return static_cast<int>(got);
+  if (got >= 0) {
+    qCDebug(lcLink, "ontvangen (%zd bytes): %s", got,
+            qUtf8Printable(LinkText(std::string_view(buffer, static_cast<std::size_t>(got)))));
+    return static_cast<int>(got);
+  }
   const int error = errno;
-  if (!WouldBlock(error)) EndAttemptAfterError(ErrorEvent::Receive, WinsockCode(error));
+  if (!WouldBlock(error)) EndAttemptAfterError(ErrorEvent::Receive, WinsockCode(error), error);
   return -1;
 }
 
@@ -267,14 +316,19 @@ void QtClientSocket::Disconnect() {
   if (fd >= 0) ::close(fd);
 }
 
-void QtClientSocket::EndAttemptAfterError(ErrorEvent step, int code) {
-  RaiseError(step, code);
+void QtClientSocket::EndAttemptAfterError(ErrorEvent step, int code, int systemError) {
+  RaiseError(step, code, systemError);
   // The connection current when the handler returns is the one ended, which may
   // be an attempt the handler itself started.
   if (state_ != State::Idle) Disconnect();
 }
 
-void QtClientSocket::RaiseError(ErrorEvent step, int code) {
+void QtClientSocket::RaiseError(ErrorEvent step, int code, int systemError) {
+  if (systemError != 0) {
+    qCDebug(lcLink, "fout %d bij %s: %s", code, StepName(step), std::strerror(systemError));
+  } else {
+    qCDebug(lcLink, "fout %d bij %s", code, StepName(step));
+  }
   // The client's handler always clears the code. One left non-zero is ignored:
   // raising it here would throw through the Qt event loop, which cannot carry it.
   int errorCode = code;

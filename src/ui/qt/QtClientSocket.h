@@ -43,8 +43,9 @@ class QtClientSocket : public QObject, public net::ClientSocket {
   // Takes the socket and any lookup out of service; the descriptor is returned, not closed.
   int Detach();
   void Disconnect();
-  void EndAttemptAfterError(net::ErrorEvent step, int code);
-  void RaiseError(net::ErrorEvent step, int code);
+  // systemError: the errno behind code, 0 when there is none.
+  void EndAttemptAfterError(net::ErrorEvent step, int code, int systemError = 0);
+  void RaiseError(net::ErrorEvent step, int code, int systemError = 0);
 
   const std::uint16_t port_;
   State state_ = State::Idle;

@@ -12,6 +12,7 @@
 #include "ui/qt/QtEdit.h"
 #include "ui/qt/QtMemo.h"
 #include "ui/qt/QtMenuItem.h"
+#include "ui/qt/QtPanel.h"
 #include "ui/qt/QtRichView.h"
 #include "ui/qt/QtWindows.h"
 
@@ -25,7 +26,7 @@ constexpr Qt::WindowFlags kNoCaptionButtons = Qt::Dialog | Qt::CustomizeWindowHi
 
 std::unique_ptr<QtDialogForm> Dialog(const char* name, const QString& caption, Qt::WindowFlags flags) {
   auto dialog = std::make_unique<QtDialogForm>(flags);
-  Name(dialog.get(), name, caption);
+  Name(dialog.get(), name);
   dialog->setWindowTitle(caption);
   dialog->setModal(true);
   return dialog;
@@ -80,7 +81,7 @@ void QtWindows::BuildFormSetup() {
 void QtWindows::BuildFormEdit() {
   editForm_ = Dialog("FormEdit", QStringLiteral("Wijzigen"), kCloseBoxOnly);
   QtDialogForm* form = editForm_.get();
-  auto* panel1 = Name(new QFrame(form), "Panel1");
+  auto* panel1 = Name(new QtPanel(form), "Panel1");
   panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel1->setFont(SansFont(13));
   QLabel* label1 = Label(panel1, "Label1", QStringLiteral("Naam    :"));

@@ -4,6 +4,7 @@
 // the program shows the window (not when it comes back from the task bar).
 #pragma once
 
+#include <QAccessible>
 #include <QShowEvent>
 #include <QWidget>
 
@@ -39,6 +40,11 @@ class QtForm : public Widget, public ui::Form {
  protected:
   bool event(QEvent* event) override {
     if (event->type() == QEvent::WindowActivate && OnActivate) OnActivate();
+    if (event->type() == QEvent::WindowTitleChange) {
+      // The caption is the window's accessible name; Qt does not tell a screen reader it changed.
+      QAccessibleEvent renamed(this, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&renamed);
+    }
     return Widget::event(event);
   }
   void showEvent(QShowEvent* event) override {

@@ -13,6 +13,9 @@
 namespace ringlook::qt {
 
 class QtMainForm : public QtForm<QWidget> {
+  // its class name gives it the window role (Accessibility.h)
+  Q_OBJECT
+
  public:
   QtMainForm();
 
@@ -20,6 +23,7 @@ class QtMainForm : public QtForm<QWidget> {
   void Close(ui::ModalResult result) override;
 
   void SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
+  [[nodiscard]] QMenu* ContextMenu() const { return contextMenu_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

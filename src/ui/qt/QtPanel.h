@@ -1,4 +1,5 @@
-// A panel that shows or hides its children as a whole (the search bar).
+// A panel that shows or hides its children as a whole (the search bar), and
+// the frame around the list; exposed as a panel, not as a window frame.
 #pragma once
 
 #include <QFrame>
@@ -9,6 +10,9 @@
 namespace ringlook::qt {
 
 class QtPanel : public QtControl<QFrame, ui::Panel> {
+  // its class name gives it the panel role (Accessibility.h)
+  Q_OBJECT
+
  public:
   explicit QtPanel(QWidget* parent) : QtControl(parent) {}
 };

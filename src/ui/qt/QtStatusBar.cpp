@@ -81,8 +81,9 @@ void QtStatusBar::SetPanelText(int panel, std::string_view text) {
   if (!label) return;
   texts_[static_cast<std::size_t>(panel)].assign(text);
   const QString shown = FromCp1252(text);
+  // The text is also the accessible name: a label tells a screen reader of a
+  // new text only while it has no name of its own.
   label->setText(shown);
-  label->setAccessibleName(shown);
 }
 
 ui::Bevel QtStatusBar::PanelBevel(int panel) const {

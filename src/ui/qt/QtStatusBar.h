@@ -1,7 +1,7 @@
 // The status bar: panels of fixed widths, the last one reaching to the right
-// edge, each raised or sunken around its text. A panel's text
-// is also its accessible name, so a screen reader can read the state. A left
-// click anywhere on the bar is OnClick.
+// edge, each raised or sunken around its text. A panel's text is also its
+// accessible name, and a change is told, so a screen reader can follow the
+// state. A left click anywhere on the bar is OnClick.
 #pragma once
 
 #include <QLabel>
@@ -13,6 +13,9 @@
 namespace ringlook::qt {
 
 class QtStatusBar : public QWidget, public ui::StatusBar {
+  // its class name gives it the status-bar role (Accessibility.h)
+  Q_OBJECT
+
  public:
   QtStatusBar(QWidget* parent, std::vector<int> widths);
 

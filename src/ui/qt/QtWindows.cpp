@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "ui/qt/Accessibility.h"
 #include "ui/qt/LayoutNaming.h"
 #include "ui/qt/QtButton.h"
 #include "ui/qt/QtEdit.h"
@@ -17,6 +18,7 @@
 namespace ringlook::qt {
 
 QtWindows::QtWindows() {
+  InstallAccessibleRoles();
   BuildFormRinglook();
   BuildFormSetup();
   BuildFormEdit();
@@ -29,7 +31,8 @@ QtWindows::~QtWindows() = default;
 void QtWindows::BuildFormRinglook() {
   mainForm_ = std::make_unique<QtMainForm>();
   QtMainForm* form = mainForm_.get();
-  Name(form, "FormRinglook", QStringLiteral("Ringlook"));
+  // Unnamed: a window's accessible name is its current caption.
+  Name(form, "FormRinglook");
   form->setWindowTitle(QStringLiteral("Ringlook"));
   form->move(114, 131);
   form->resize(525, 221);
@@ -53,7 +56,7 @@ void QtWindows::BuildFormRinglook() {
   QWidget::setTabOrder(button1, button2);
   panel2->setVisible(false);
 
-  auto* panel1 = Name(new QFrame(form), "Panel1", QStringLiteral("Gesprekken"));
+  auto* panel1 = Name(new QtPanel(form), "Panel1", QStringLiteral("Gesprekken"));
   panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel1->setLineWidth(8);
   auto* listBox1 = Name(new QtListBox(panel1), "ListBox1", QStringLiteral("Gesprekken"));

@@ -1,0 +1,159 @@
+#!/usr/bin/python3
+"""Prints the accessibility tree (AT-SPI) of the running Ringlook, as a screen
+reader sees it: role, name and, where it differs, text of every object, and
+whether it is on screen. With --check it also checks the roles and names a
+screen reader depends on and exits 1 when one is wrong. With --listen, started
+before the program, it first notes for a while which names the program
+announces as changed: with --check, the new caption and a status panel must be
+among them. Needs the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+on the same session bus, as scripts/run.sh --check-a11y does."""
+
+import argparse
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+
+def find_application(name, seconds):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.5)
+    return None
+
+
+def text_of(node):
+    try:
+        text = node.queryText()
+    except NotImplementedError:
+        return None
+    return text.getText(0, text.characterCount)
+
+
+def describe(node):
+    line = f"[{node.getRoleName()}] {node.name!r}"
+    text = text_of(node)
+    if text is not None and text != node.name:
+        line += f" text={text!r}"
+    if not node.getState().contains(pyatspi.STATE_SHOWING):
+        line += " (not showing)"
+    return line
+
+
+def walk(node, depth=0, out=None):
+    if out is None:
+        out = []
+    out.append((depth, node))
+    for child in node:
+        if child is not None:
+            walk(child, depth + 1, out)
+    return out
+
+
+def print_tree(window):
+    for depth, node in walk(window):
+        print("  " * depth + describe(node))
+
+
+def check_main_window(window, caption):
+    faults = []
+    if window.getRoleName() != "frame" or window.name != caption:
+        faults.append(f"main window is {describe(window)}, not [frame] {caption!r}")
+    nodes = [node for _, node in walk(window)]
+    bars = [n for n in nodes if n.getRoleName() == "status bar"]
+    if len(bars) != 1:
+        faults.append(f"{len(bars)} status bars instead of 1")
+    else:
+        panels = [child for child in bars[0] if child is not None]
+        texts = [p.name for p in panels]
+        if len(panels) != 3 or not all(p.getRoleName() == "label" and p.name.strip() for p in panels):
+            faults.append(f"status bar panels are {[describe(p) for p in panels]}")
+        else:
+            print(f"status panels: {texts}")
+    lists = [n for n in nodes if n.getRoleName() == "list"]
+    if len(lists) != 1:
+        faults.append(f"{len(lists)} lists instead of 1")
+    else:
+        items = [child for child in lists[0] if child is not None]
+        if not all(item.getRoleName() == "list item" and item.name for item in items):
+            faults.append("list lines are not all named list items")
+        print(f"list lines: {len(items)}")
+    faults += unnamed_controls(nodes)
+    return faults
+
+
+def unnamed_controls(nodes):
+    controls = {"push button", "check box", "text", "combo box", "list"}
+    return [f"control without a name: {describe(n)}" for n in nodes if n.getRoleName() in controls and not n.name]
+
+
+def announced_renames(seconds):
+    renames = []
+
+    def on_rename(event):
+        source = event.source
+        parent = source.parent
+        renames.append((source.getRoleName(), parent.getRoleName() if parent else "", source.name))
+
+    kind = "object:property-change:accessible-name"
+    pyatspi.Registry.registerEventListener(on_rename, kind)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_rename, kind)
+    for rename in renames:
+        print(f"announced: [{rename[0]}] in [{rename[1]}] now {rename[2]!r}")
+    return renames
+
+
+def check_renames(renames, caption):
+    faults = []
+    if ("frame", "application", caption) not in renames:
+        faults.append(f"the caption {caption!r} was not announced")
+    if not any(role == "label" and parent == "status bar" for role, parent, _ in renames):
+        faults.append("no status panel's new text was announced")
+    return faults
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--check", action="store_true", help="check roles and names; exit 1 on a fault")
+    parser.add_argument("--caption", default="Ringlook v2.54", help="the main window's expected caption")
+    parser.add_argument("--wait", type=float, default=30, help="seconds to wait for the program")
+    parser.add_argument("--listen", type=float, help="first note the announced name changes for this long")
+    args = parser.parse_args()
+
+    renames = announced_renames(args.listen) if args.listen else None
+
+    app = find_application("Ringlook", args.wait)
+    if app is None:
+        print("Ringlook is not on the accessibility bus", file=sys.stderr)
+        return 1
+    windows = [w for w in app if w is not None]
+    faults = []
+    for window in windows:
+        print_tree(window)
+    main_windows = [w for w in windows if w.name == args.caption or w.getRoleName() in ("frame", "filler")]
+    if args.check:
+        if renames is not None:
+            faults += check_renames(renames, args.caption)
+        if not main_windows:
+            faults.append("no main window")
+        else:
+            faults += check_main_window(main_windows[0], args.caption)
+        for window in windows:
+            if window.getRoleName() == "dialog":
+                if not window.name:
+                    faults.append(f"dialog without a name: {describe(window)}")
+                faults += unnamed_controls([n for _, n in walk(window)])
+        for fault in faults:
+            print("FAULT: " + fault, file=sys.stderr)
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
