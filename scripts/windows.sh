@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 start=$SECONDS
 
 scripts/install-deps.sh cmake ninja-build g++-mingw-w64-x86-64-posix libgtest-dev libgmock-dev \
-  wine wine64 fonts-wine nsis xvfb xauth imagemagick
+  librsvg2-bin imagemagick wine wine64 fonts-wine nsis xvfb xauth
 echo "== packages: $((SECONDS - start)) s"
 
 build="${BUILD_DIR:-build-win}"
