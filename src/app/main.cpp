@@ -3,24 +3,11 @@
 // the Qt layer and running the event loop until the close question or a
 // termination signal ends it.
 #include <QApplication>
-#include <QDir>
 #include <QStandardPaths>
 
 #include "app/CommandLine.h"
-#include "main/TFormRinglook.h"
-#include "messaging/TFormMSG.h"
-#include "messaging/TFormSentMSG.h"
-#include "records/TFormEdit.h"
-#include "settings/TFormSetup.h"
-#include "ui/qt/AutostartDesktopEntry.h"
-#include "ui/qt/QtApplication.h"
-#include "ui/qt/QtClientSocket.h"
-#include "ui/qt/QtClock.h"
-#include "ui/qt/QtDialogForm.h"
 #include "ui/qt/QtInstanceLock.h"
-#include "ui/qt/QtMainForm.h"
-#include "ui/qt/QtSettingsStore.h"
-#include "ui/qt/QtWindows.h"
+#include "ui/qt/QtProgram.h"
 #include "ui/qt/QuitOnSignals.h"
 
 namespace {
@@ -41,30 +28,10 @@ void ShowPrvInstance(QWidget& mainWindow) {
 }
 
 int RunProgram(ringlook::InstanceLock& lock, const QString& configFolder) {
-  using namespace ringlook;
-  qt::QtClock clock;
-  qt::QtWindows windows;
-  qt::QtApplication application(windows.MainForm(), clock);
-  application.SetTitle(kApplicationTitle);
-  qt::QtClientSocket socket;
-  qt::QtSettingsStore store(configFolder + "/Ringlook");
-  qt::AutostartDesktopEntry autostart(configFolder + "/autostart");
-
-  TFormRinglook formRinglook(windows.FormRinglook(),
-                             TFormRinglook::Services{application, clock, socket, store, autostart,
-                                                     [] { return QDir::currentPath().toStdString(); },
-                                                     QCoreApplication::applicationFilePath().toStdString()});
-  TFormSetup formSetup(windows.FormSetup(), formRinglook);
-  TFormEdit formEdit(windows.FormEdit());
-  TFormSentMSG formSentMSG(windows.FormSentMSG());
-  TFormMSG formMSG(windows.FormMSG());
-  formRinglook.AttachSetup(formSetup);
-  formRinglook.AttachEdit(formEdit);
-  formRinglook.AttachMessaging(formSentMSG, formMSG);
-
-  lock.ListenForOthers([&windows] { ShowPrvInstance(windows.MainForm()); });
-  windows.MainForm().show();
-  windows.MainForm().activateWindow();
+  ringlook::qt::QtProgram program(
+      {configFolder, ringlook::qt::QtClientSocket::kPort, QCoreApplication::applicationFilePath().toStdString()});
+  lock.ListenForOthers([&program] { ShowPrvInstance(program.windows.MainForm()); });
+  program.Start();
   return QApplication::exec();
 }
 

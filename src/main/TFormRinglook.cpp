@@ -38,6 +38,8 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, Services service
   Controls.Deletenumber1.OnClick = [this] { Deletenumber1Click(); };
   Controls.Timer3.OnTimer = [this] { Timer3Timer(); };
   Controls.StatusBar1.OnClick = [this] { StatusBar1Click(); };
+  Controls.Sentmassage1.OnClick = [this] { Sentmassage1Click(); };
+  Controls.ViewMessages1.OnClick = [this] { ViewMessages1Click(); };
   Controls.Setup1.OnClick = [this] { Setup1Click(); };
   Controls.Help1.OnClick = [this] { Help1Click(); };
   Env.ClientSocket1.SetEvents(this);

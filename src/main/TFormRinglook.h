@@ -72,6 +72,8 @@ class TFormRinglook : public net::ClientSocketEvents {
   void Timer2Timer();
   void Timer3Timer();
   void StatusBar1Click();
+  void Sentmassage1Click();
+  void ViewMessages1Click();
   void Setup1Click();
   void Help1Click();
 

@@ -30,8 +30,6 @@ constexpr std::string_view kMoreThan300 = "  Meer dan 300 gevonden ";
 constexpr int kSearchLimit = 300;
 constexpr std::string_view kMessageRule = "\r\n-------------------------------------------------------\r\n";
 constexpr std::string_view kMessageFrom = "Bericht van : ";
-// The view keeps its last nine lines in sight.
-constexpr int kMessageLinesInView = 9;
 
 // The local time of day as h:nn (no leading zero on the hour). Whole
 // milliseconds first: a date-time near day 46000 carries rounding noise that
@@ -113,11 +111,11 @@ class Dispatcher {
 
     ui::FormMSGControls& window = form_.MSG().Controls;
     window.RichOntvang.AppendLines(block);
-    window.RichOntvang.ScrollLines(window.RichOntvang.LineCount() - kMessageLinesInView);
+    form_.MSG().ScrollToEnd();
     window.RichOntvang.ClearSelection();
     // Shown already: the block is only appended. Otherwise the later tests wait
-    // until the user closes the window.
-    if (!window.Self.Visible()) window.Self.ShowModal();
+    // until the user closes the window (and, after Beantwoorden, the answer).
+    form_.MSG().ShowUnlessVisible();
   }
 
   void Nieuw() {

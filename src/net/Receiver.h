@@ -2,6 +2,7 @@
 // terminator: one burst of bytes, ended by 120 ms of silence, is one message.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -10,10 +11,18 @@
 namespace ringlook::net {
 
 inline constexpr int kSettleMs = 120;
+// A server that never pauses must not make the client collect without end, nor
+// hold the read handler (and with it the program's exit) for ever: the longest
+// text one read hands on (a history of 100,000 calls fits whole), and how long
+// the wait may go on while bytes keep coming.
+inline constexpr std::size_t kMaxMessageBytes = std::size_t{8} << 20;
+inline constexpr int kMaxCollectMs = 5000;
 
 // Waits (through pauze, which keeps the event loop running) until the available
 // byte count stays the same for one settle period, then reads every available
-// byte. Returns the text read, empty when nothing was waiting.
+// byte. Returns the text read, empty when nothing was waiting. The wait also ends
+// once kMaxMessageBytes are waiting or after kMaxCollectMs of settle periods, and
+// the text stops at kMaxMessageBytes; what is left comes with the next notification.
 std::string ReceiveMessage(ClientSocket& socket, const std::function<void(int ms)>& pauze);
 
 }  // namespace ringlook::net

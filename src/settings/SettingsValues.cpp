@@ -44,11 +44,6 @@ bool SettingsValues::Remove(std::string_view name) {
   return true;
 }
 
-std::string SettingsValues::StoredName(std::string_view name) const {
-  const std::size_t at = IndexOf(name);
-  return at == entries_.size() ? std::string(name) : entries_[at].first;
-}
-
 std::size_t SettingsValues::IndexOf(std::string_view name) const {
   std::size_t at = 0;
   while (at < entries_.size() && !EqualsIgnoringCase(entries_[at].first, name)) ++at;

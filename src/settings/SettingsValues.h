@@ -41,8 +41,8 @@ class SettingsValues {
   // A value already stored under another letter case is replaced and keeps its spelling.
   void Put(std::string_view name, StoredValue value);
   bool Remove(std::string_view name);
-  // The spelling name is stored under; name itself when it is not stored.
-  [[nodiscard]] std::string StoredName(std::string_view name) const;
+  // Every value with its stored spelling, in the order first stored.
+  [[nodiscard]] const std::vector<std::pair<std::string, StoredValue>>& Entries() const { return entries_; }
 
  private:
   // The position of name in entries_, or entries_.size() when it is not stored.

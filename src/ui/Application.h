@@ -33,6 +33,8 @@ class Application {
   virtual MessageAnswer MessageBox(std::string_view text, MessageKind kind) = 0;
   virtual void Beep() = 0;
   virtual void SetClipboardText(std::string_view text) = 0;
+  // Hands a web or mail address (http, https, ftp, mailto; "www." as http) to
+  // the desktop; anything else, a file or a program above all, is ignored.
   virtual void OpenAddress(std::string_view url) = 0;
   virtual void ShowHelpContext(int context) = 0;
   virtual void ShowHelpTopic(std::string_view topic) = 0;

@@ -49,6 +49,9 @@ class Form {
   virtual void FreezeWidthAndMinimumHeight() = 0;
   // Brings the window to the front and gives it the focus.
   virtual void Activate() = 0;
+  // Puts the window in or out of the layer above all other windows, without
+  // moving, sizing or activating it.
+  virtual void SetStaysOnTop(bool onTop) = 0;
 
   std::function<void()> OnShow;
   std::function<void()> OnActivate;

@@ -1,13 +1,17 @@
-// The program's window logic on its real Qt windows and socket, talking to the
-// reference server over 127.0.0.1: start-up reads the settings and connects,
+// The whole program in the test process, on its real Qt windows, socket and
+// settings file, talking to the reference server over 127.0.0.1: start-up reads the settings and connects,
 // today's calls fill the list, new calls land on top, searches find and the
-// search bar closes back to today's calls, and the status bar follows the link
-// as the server goes away.
+// search bar closes back to today's calls, messages go both ways between two
+// users, and the status bar follows the link as the server goes away.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -16,21 +20,9 @@
 #include <vector>
 
 #include "calls/CallerLine.h"
-#include "main/TFormRinglook.h"
-#include "messaging/TFormMSG.h"
-#include "messaging/TFormSentMSG.h"
-#include "records/TFormEdit.h"
 #include "server/RingServer.h"
 #include "server/Store.h"
-#include "settings/MemoryAutostartEntry.h"
-#include "settings/MemorySettingsStore.h"
-#include "settings/TFormSetup.h"
-#include "ui/qt/QtApplication.h"
-#include "ui/qt/QtClientSocket.h"
-#include "ui/qt/QtClock.h"
-#include "ui/qt/QtDialogForm.h"
-#include "ui/qt/QtMainForm.h"
-#include "ui/qt/QtWindows.h"
+#include "ui/qt/QtProgram.h"
 
 namespace ringlook {
 namespace {
@@ -74,30 +66,17 @@ class EndToEnd : public ::testing::Test {
     serverStore = std::make_unique<server::Store>(dir.filePath("demo.db"), QDateTime::currentDateTime());
     todaysDemoCalls = static_cast<int>(serverStore->CallsOn(QDate::currentDate()).size());
     StartServer();
-    socket = std::make_unique<qt::QtClientSocket>(port);
-    settings.Store(kSettingsKey, "ServerIp", settings::StoredValue::OfString("127.0.0.1"));
-    settings.Store(kSettingsKey, "NickName", settings::StoredValue::OfString("Anna"));
-    settings.Store(kSettingsKey, "Popup", settings::StoredValue::OfInteger(0));
-    main = std::make_unique<TFormRinglook>(
-        windows.FormRinglook(), TFormRinglook::Services{application, clock, *socket, settings, autostart,
-                                                        [] { return std::string("/tmp"); }, "/usr/bin/ringlook"});
-    setup = std::make_unique<TFormSetup>(windows.FormSetup(), *main);
-    edit = std::make_unique<TFormEdit>(windows.FormEdit());
-    sentMSG = std::make_unique<TFormSentMSG>(windows.FormSentMSG());
-    msg = std::make_unique<TFormMSG>(windows.FormMSG());
-    main->AttachSetup(*setup);
-    main->AttachEdit(*edit);
-    main->AttachMessaging(*sentMSG, *msg);
+    WriteSettings({"ServerIp=string:127.0.0.1", "NickName=string:Anna", "Popup=integer:0"});
+    program =
+        std::make_unique<qt::QtProgram>(qt::QtProgram::Options{dir.filePath("config"), port, "/usr/bin/ringlook"});
   }
 
-  void TearDown() override {
-    // The window logic goes first: it refers to the socket and the windows.
-    msg.reset();
-    sentMSG.reset();
-    edit.reset();
-    setup.reset();
-    main.reset();
-    socket.reset();
+  // The stored settings as the program finds them at start.
+  void WriteSettings(const QStringList& lines) const {
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("config/Ringlook/Software")));
+    QFile file(dir.filePath("config/Ringlook/Software/Ringlook.conf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write((lines.join('\n') + '\n').toUtf8());
   }
 
   void StartServer() {
@@ -106,8 +85,8 @@ class EndToEnd : public ::testing::Test {
     port = server->Port();
   }
 
-  [[nodiscard]] std::string Panel(int i) const { return windows.FormRinglook().StatusBar1.PanelText(i); }
-  [[nodiscard]] ui::ListBox& List() const { return windows.FormRinglook().ListBox1; }
+  [[nodiscard]] std::string Panel(int i) const { return program->windows.FormRinglook().StatusBar1.PanelText(i); }
+  [[nodiscard]] ui::ListBox& List() const { return program->windows.FormRinglook().ListBox1; }
   [[nodiscard]] std::string TopNumber() const { return List().Count() > 0 ? calls::LineNumber(List().Item(0)) : ""; }
 
   // Connected, with today's calls in the list.
@@ -117,8 +96,8 @@ class EndToEnd : public ::testing::Test {
   }
 
   void StartAndConnect() {
-    windows.MainForm().show();
-    main->FormActivate();
+    program->windows.MainForm().show();
+    program->formRinglook.FormActivate();
     ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "   Verbonden"; })) << Panel(0);
   }
 
@@ -126,29 +105,19 @@ class EndToEnd : public ::testing::Test {
   quint16 port = 0;
   std::unique_ptr<server::Store> serverStore;
   std::unique_ptr<server::RingServer> server;
-  qt::QtClock clock;
-  qt::QtWindows windows;
-  qt::QtApplication application{windows.MainForm(), clock};
-  std::unique_ptr<qt::QtClientSocket> socket;
-  settings::MemorySettingsStore settings;
-  settings::MemoryAutostartEntry autostart;
-  std::unique_ptr<TFormRinglook> main;
-  std::unique_ptr<TFormSetup> setup;
-  std::unique_ptr<TFormEdit> edit;
-  std::unique_ptr<TFormSentMSG> sentMSG;
-  std::unique_ptr<TFormMSG> msg;
+  std::unique_ptr<qt::QtProgram> program;
   int todaysDemoCalls = 0;
 };
 
 TEST_F(EndToEnd, StartUpConnectsAndTodaysCallsFillTheList) {
   StartWithTodaysCalls();
-  EXPECT_EQ(windows.FormRinglook().Self.Caption(), "Ringlook v2.54");
-  EXPECT_EQ(setup->Controls.Edit2.Text(), "Anna");
+  EXPECT_EQ(program->windows.FormRinglook().Self.Caption(), "Ringlook v2.54");
+  EXPECT_EQ(program->formSetup.Controls.Edit2.Text(), "Anna");
   for (int i = 0; i < List().Count(); ++i) {
     EXPECT_FALSE(calls::LineNumber(List().Item(i)).empty()) << List().Item(i);
   }
   EXPECT_EQ(Panel(1).rfind("  Aantal (vandaag) : ", 0), 0u) << Panel(1);
-  EXPECT_FALSE(main->LiveList);
+  EXPECT_FALSE(program->formRinglook.LiveList);
 }
 
 TEST_F(EndToEnd, ANewCallLandsOnTopWithTheCountAndTheTitle) {
@@ -157,15 +126,15 @@ TEST_F(EndToEnd, ANewCallLandsOnTopWithTheCountAndTheTitle) {
   ASSERT_TRUE(WaitUntil([&] { return List().Count() == todaysDemoCalls + 1; })) << List().Count();
   EXPECT_EQ(TopNumber(), "0529481516");
   EXPECT_EQ(calls::LineName(List().Item(0)), "Loodgietersbedrijf Bosman");
-  EXPECT_EQ(application.Title(), "Loodgietersbedrijf Bosman");
-  EXPECT_TRUE(windows.FormRinglook().Timer1.Enabled());
+  EXPECT_EQ(program->application.Title(), "Loodgietersbedrijf Bosman");
+  EXPECT_TRUE(program->windows.FormRinglook().Timer1.Enabled());
   // The count follows as a text of its own, kept apart by the server's gap.
   ASSERT_TRUE(WaitUntil([&] { return Panel(1) == "  Caller(s) today : " + call.TodayCount; })) << Panel(1);
 }
 
 TEST_F(EndToEnd, ASearchFindsAndClosingTheBarBringsBackTodaysCalls) {
   StartWithTodaysCalls();
-  const ui::FormRinglookControls& bar = windows.FormRinglook();
+  const ui::FormRinglookControls& bar = program->windows.FormRinglook();
   bar.Find1.OnClick();
   EXPECT_EQ(List().Count(), 0);
   bar.Edit1.SetText("bakkerij");
@@ -189,7 +158,7 @@ TEST_F(EndToEnd, ChangingANameRewritesEveryLineOfThatNumber) {
   }
   ASSERT_FALSE(lines.empty()) << "the demo data calls this number today";
   List().SetItemIndex(lines.back());
-  const ui::FormEditControls& dialog = windows.FormEdit();
+  const ui::FormEditControls& dialog = program->windows.FormEdit();
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
     if (!dialog.Self.Visible() || !dialog.Edit1.Enabled()) return;
@@ -209,9 +178,9 @@ TEST_F(EndToEnd, ChangingANameRewritesEveryLineOfThatNumber) {
 // while the first dispatch waits in that window's loop.
 TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAgain) {
   StartWithTodaysCalls();
-  main->Timer3Timer();
+  program->formRinglook.Timer3Timer();
   ASSERT_TRUE(WaitUntil([&] { return server->Nicknames() == std::vector<std::string>{"Anna"}; }));
-  qt::QtDialogForm& window = windows.MSGForm();
+  qt::QtDialogForm& window = program->windows.MSGForm();
   int showings = 0;
   ShowCounter counter(window, showings);
   static int recursiveShowings = 0;
@@ -220,7 +189,7 @@ TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAga
       qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
         if (text.contains(QStringLiteral("Recursive call"))) ++recursiveShowings;
       });
-  const ui::RichView& view = windows.FormMSG().RichOntvang;
+  const ui::RichView& view = program->windows.FormMSG().RichOntvang;
   enum class Step { WaitForWindow, WaitForSecond, Closed } step = Step::WaitForWindow;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -228,7 +197,7 @@ TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAga
       server->Deliver("Anna", "Bert", "tweede");
       step = Step::WaitForSecond;
     } else if (step == Step::WaitForSecond && view.Text().find("tweede") != std::string::npos) {
-      windows.FormMSG().Self.Close(ui::ModalResult::Cancel);
+      program->windows.FormMSG().Self.Close(ui::ModalResult::Cancel);
       step = Step::Closed;
     }
   });
@@ -241,17 +210,74 @@ TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAga
   const std::string shown = view.Text();
   EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Bert")) << shown;
   EXPECT_EQ(showings, 1);
-  EXPECT_EQ(main->LastCorrespondent, "Bert");
+  EXPECT_EQ(program->formRinglook.LastCorrespondent, "Bert");
+}
+
+// Bert, a second user on a bare socket, writes to Anna. The user's steps run
+// from a poll while the windows wait in their modal loops; each click is posted
+// so that the poll is free again while the click's own modal loop runs.
+TEST_F(EndToEnd, AMessageOpensTheMessagesWindowAndTheAnswerGoesBackWithoutTheUsersOwnName) {
+  StartWithTodaysCalls();
+  program->formRinglook.Timer3Timer();
+  QTcpSocket bert;
+  QByteArray toBert;
+  QObject::connect(&bert, &QTcpSocket::readyRead, [&] { toBert += bert.readAll(); });
+  bert.connectToHost(QHostAddress::LocalHost, port);
+  ASSERT_TRUE(WaitUntil([&] { return bert.state() == QAbstractSocket::ConnectedState; }));
+  bert.write("NICK^Bert");
+  ASSERT_TRUE(WaitUntil([&] { return server->Nicknames() == std::vector<std::string>{"Anna", "Bert"}; }));
+
+  qt::QtDialogForm& messages = program->windows.MSGForm();
+  qt::QtDialogForm& sendDialog = program->windows.SentMSGForm();
+  const ui::FormSentMSGControls& send = program->windows.FormSentMSG();
+  auto click = [](QWidget& window, const char* button) {
+    QPushButton* pressed = window.findChild<QPushButton*>(QString::fromLatin1(button));
+    QTimer::singleShot(0, pressed, &QPushButton::click);
+  };
+  std::string shown;
+  bool onTopWhileShown = false;
+  std::vector<std::string> recipients;
+  std::string chosen;
+  enum class Step { Reading, Answering, Sent } step = Step::Reading;
+  QTimer user;
+  QObject::connect(&user, &QTimer::timeout, [&] {
+    if (step == Step::Reading && messages.isVisible()) {
+      shown = program->windows.FormMSG().RichOntvang.Text();
+      onTopWhileShown = messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+      click(messages, "Button2");
+      step = Step::Answering;
+    } else if (step == Step::Answering && sendDialog.isVisible() && send.ComboBox1.Enabled()) {
+      for (int i = 0; i < send.ComboBox1.Count(); ++i) recipients.push_back(send.ComboBox1.Item(i));
+      chosen = send.ComboBox1.Item(send.ComboBox1.ItemIndex());
+      send.Memo1.SetText("Hoi Bert");
+      click(sendDialog, "Button2");
+      step = Step::Sent;
+    }
+  });
+  user.start(20);
+  bert.write("MSG^Anna^Bert^Hallo Anna, zie www.test.nl");
+  ASSERT_TRUE(WaitUntil([&] { return toBert.contains("MSG^Anna^Hoi Bert"); }, 10000)) << toBert.toStdString();
+  ASSERT_TRUE(WaitUntil([&] { return !messages.isVisible() && !sendDialog.isVisible(); }));
+
+  EXPECT_EQ(shown, program->formRinglook.LastMessageBlock);
+  EXPECT_EQ(shown.rfind("\r\n" + std::string(55, '-') + "\r\nBericht van : Bert  (", 0), 0u) << shown;
+  EXPECT_TRUE(shown.ends_with(")\r\n\r\nHallo Anna, zie www.test.nl")) << shown;
+  EXPECT_TRUE(onTopWhileShown);
+  EXPECT_FALSE(messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+      << "Beantwoorden took it out of the top layer";
+  EXPECT_EQ(recipients, std::vector<std::string>{"Bert"});
+  EXPECT_EQ(chosen, "Bert");
+  EXPECT_EQ(program->formRinglook.LastCorrespondent, "Bert");
 }
 
 TEST_F(EndToEnd, ServerGoingAwayShowsNotConnectedAndTheStatusBarReconnects) {
   StartWithTodaysCalls();
   server.reset();
   ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "  Geen verbinding"; })) << Panel(0);
-  EXPECT_EQ(windows.FormRinglook().StatusBar1.PanelBevel(0), ui::Bevel::Raised);
-  EXPECT_EQ(windows.FormRinglook().ListBox1.Count(), 0);
+  EXPECT_EQ(program->windows.FormRinglook().StatusBar1.PanelBevel(0), ui::Bevel::Raised);
+  EXPECT_EQ(program->windows.FormRinglook().ListBox1.Count(), 0);
   StartServer();
-  windows.FormRinglook().StatusBar1.OnClick();
+  program->windows.FormRinglook().StatusBar1.OnClick();
   ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "   Verbonden"; })) << Panel(0);
 }
 
@@ -259,10 +285,10 @@ TEST_F(EndToEnd, SettingsDialogDropsTheLinkAndItsOkReconnects) {
   StartAndConnect();
   QTimer::singleShot(300, [&] {
     EXPECT_EQ(Panel(0), "  Geen verbinding");
-    setup->Controls.Button1.OnClick();
+    program->formSetup.Controls.Button1.OnClick();
   });
-  windows.FormRinglook().Setup1.OnClick();
-  EXPECT_EQ(socket->Host(), "127.0.0.1");
+  program->windows.FormRinglook().Setup1.OnClick();
+  EXPECT_EQ(program->socket.Host(), "127.0.0.1");
   ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "   Verbonden"; })) << Panel(0);
 }
 

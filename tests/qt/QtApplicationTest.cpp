@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,30 @@
 namespace {
 
 using namespace ringlook;
+
+// Stands in for the desktop's handlers of the given URL schemes and keeps
+// every URL it is asked to open.
+class DesktopStandIn : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit DesktopStandIn(QStringList schemes) : schemes_(std::move(schemes)) {
+    for (const QString& scheme : schemes_) QDesktopServices::setUrlHandler(scheme, this, "Open");
+  }
+  ~DesktopStandIn() override {
+    for (const QString& scheme : schemes_) QDesktopServices::unsetUrlHandler(scheme);
+  }
+  DesktopStandIn(const DesktopStandIn&) = delete;
+  DesktopStandIn& operator=(const DesktopStandIn&) = delete;
+
+  QStringList opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened << url.toString(); }
+
+ private:
+  QStringList schemes_;
+};
 
 class QtApplicationTest : public ::testing::Test {
  protected:
@@ -90,4 +115,37 @@ TEST_F(QtApplicationTest, HelpOpensTheShippedManualAtTheAskedSection) {
   EXPECT_EQ(app_.Help()->Anchor(), "inhoud");
 }
 
+// Whatever a message holds, only a web or mail address reaches the desktop: a
+// message from another user cannot open a file or start a program here.
+TEST_F(QtApplicationTest, OpenAddressHandsOnlyWebAndMailAddressesToTheDesktop) {
+  struct Case {
+    const char* clicked;
+    const char* opened;
+  };
+  const Case cases[] = {
+      {"www.test.nl/x?y=1", "http://www.test.nl/x?y=1"},
+      {"https://x.nl/a", "https://x.nl/a"},
+      {"ftp://f.nl/p", "ftp://f.nl/p"},
+      {"mailto:ann@x.nl", "mailto:ann@x.nl"},
+      {"file:///bin/sh", nullptr},
+      {"file://www.x.nl/share/run.exe", nullptr},
+      {"/usr/bin/xterm", nullptr},
+      {"\\\\server\\share\\run.exe", nullptr},
+      {"javascript:alert(1)", nullptr},
+      {"ringlook://bel/0612345678", nullptr},
+      {"vnd.ms-excel:ofe|u|http://x.nl/a.xls", nullptr},
+      {"http:///etc/passwd", nullptr},
+      {"mailto:", nullptr},
+  };
+  DesktopStandIn desktop({"http", "https", "ftp", "mailto", "file", "javascript", "ringlook", "vnd.ms-excel", ""});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.clicked);
+    desktop.opened.clear();
+    app_.OpenAddress(c.clicked);
+    EXPECT_EQ(desktop.opened, c.opened ? QStringList{c.opened} : QStringList{});
+  }
+}
+
 }  // namespace
+
+#include "QtApplicationTest.moc"

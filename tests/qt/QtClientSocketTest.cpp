@@ -14,9 +14,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "net/Receiver.h"
@@ -384,20 +386,22 @@ TEST(QtClientSocket, DestroyingTheSocketClosesItWithoutAnyHandler) {
   EXPECT_EQ(events.log.size(), 2u);
 }
 
+// Pauze on the real loop, as the main window runs it around the settle wait.
+void PauzeOnTheQtLoop(int ms) {
+  static const QtClock clock;
+  const std::uint64_t deadline = clock.TickMs() + static_cast<std::uint64_t>(ms);
+  do {
+    ProcessEventsUntil(clock, deadline);
+  } while (clock.TickMs() < deadline);
+}
+
 // The settle wait on the real loop: bytes 20 ms apart are one text, 400 ms apart two.
 TEST_F(QtClientSocketTest, BurstsEndedBy120MsOfSilenceAreOneTextEach) {
   const int peer = Connect();
   ASSERT_GE(peer, 0);
-  QtClock clock;
-  const auto pauze = [&clock](int ms) {
-    const std::uint64_t deadline = clock.TickMs() + static_cast<std::uint64_t>(ms);
-    do {
-      ProcessEventsUntil(clock, deadline);
-    } while (clock.TickMs() < deadline);
-  };
   std::vector<std::string> texts;
   events.onRead = [&] {
-    const std::string text = net::ReceiveMessage(socket, pauze);
+    const std::string text = net::ReceiveMessage(socket, PauzeOnTheQtLoop);
     if (!text.empty()) texts.push_back(text);
   };
   QObject writes;  // a write still pending when the test ends is dropped with it
@@ -475,6 +479,75 @@ TEST_F(QtClientSocketTest, TheLinkLogIsSilentUntilSwitchedOnAndThenTellsEverySte
                                      "ontvangen (13 bytes): MSG^Ann^a\\\\b\\x01\\x81", "de server sloot de verbinding",
                                      "poging 1 naar 127.0.0.1:" + refusedPort, "verbinden met 127.0.0.1:" + refusedPort,
                                      "fout 10061 bij verbinden: Connection refused"));
+}
+
+// The peak resident memory of this process since the last reset, from /proc.
+std::size_t PeakResidentBytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmHWM:", 0) == 0) return std::stoul(line.substr(6)) * 1024;
+  }
+  return 0;
+}
+
+void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// AddressSanitizer holds freed memory back for a while, so there the peak says nothing about use.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPeakMemoryTellsUse = false;
+#else
+constexpr bool kPeakMemoryTellsUse = true;
+#endif
+
+// Byte k of the never-pausing stream is k % 251, so every byte's place is known.
+char StreamByte(std::size_t offset) { return static_cast<char>(offset % 251); }
+
+// A server that writes as fast as the client takes it, with no pause at all: the
+// client hands on texts of at most kMaxMessageBytes, loses no byte, and holds no
+// more than a few texts' worth of memory, however long the stream.
+TEST_F(QtClientSocketTest, ANeverPausingStreamComesInBoundedTextsInFull) {
+  constexpr std::size_t kStreamBytes = 16 * net::kMaxMessageBytes;
+  // One text being collected, the test's copy of it, and the string's spare room.
+  constexpr std::size_t kMemoryBound = 4 * net::kMaxMessageBytes;
+  const int peer = Connect();
+  ASSERT_GE(peer, 0);
+  std::thread writer([peer] {
+    std::string block(251 * 4096, '\0');
+    for (std::size_t i = 0; i < block.size(); ++i) block[i] = StreamByte(i);
+    for (std::size_t sent = 0; sent < kStreamBytes;) {
+      const std::size_t at = sent % block.size();
+      const ssize_t n = ::send(peer, block.data() + at, std::min(block.size() - at, kStreamBytes - sent), MSG_NOSIGNAL);
+      if (n <= 0) return;
+      sent += static_cast<std::size_t>(n);
+    }
+    ::shutdown(peer, SHUT_WR);
+  });
+  std::size_t received = 0;
+  std::size_t largest = 0;
+  int texts = 0;
+  bool inOrder = true;
+  ResetPeakResident();
+  const std::size_t residentBefore = PeakResidentBytes();
+  events.onRead = [&] {
+    const std::string text = net::ReceiveMessage(socket, PauzeOnTheQtLoop);
+    for (std::size_t i = 0; i < text.size() && inOrder; ++i) inOrder = text[i] == StreamByte(received + i);
+    received += text.size();
+    largest = std::max(largest, text.size());
+    if (!text.empty()) ++texts;
+  };
+  const bool complete = events.WaitUntil([&] { return received >= kStreamBytes; }, 120000);
+  const std::size_t residentGrowth = PeakResidentBytes() - residentBefore;
+  writer.join();
+  RecordProperty("peak_memory_growth_bytes", std::to_string(residentGrowth));
+  RecordProperty("texts", texts);
+  ASSERT_TRUE(complete) << received << " of " << kStreamBytes << " bytes";
+  EXPECT_EQ(received, kStreamBytes);
+  EXPECT_TRUE(inOrder);
+  EXPECT_LE(largest, net::kMaxMessageBytes);
+  EXPECT_GE(texts, 16);
+  if (kPeakMemoryTellsUse) {
+    EXPECT_LT(residentGrowth, kMemoryBound) << "peak growth " << residentGrowth << " bytes";
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
+#include "ui/qt/Cp1252.h"
 #include "ui/qt/QtCheckBox.h"
 #include "ui/qt/QtComboBox.h"
 #include "ui/qt/QtEdit.h"
@@ -83,6 +84,62 @@ TEST(QtMemo, LimitCountsLineBreaksAsTwoAndHoldsForTypingPasteAndInputMethods) {
   // The program may set a longer text; the limit is for the user.
   memo.SetText(std::string(20, 'q'));
   EXPECT_EQ(memo.Text().size(), 20U);
+}
+
+// A text with what no request may carry unseen: a tab, a line break, a NUL, a
+// control byte, characters outside the code page, and an accent typed apart.
+QString UnsendableText() {
+  return QString::fromUtf8("Jan\tJansen\r\n\xf0\x9f\x98\x80\xd0\x96 e\xcc\x81") + QChar(0) + QString::fromUtf8("\x01!");
+}
+
+// Each way text reaches a field, on a field of either kind.
+void Paste(QWidget& field, const QString& text) {
+  QApplication::clipboard()->setText(text);
+  QMetaObject::invokeMethod(&field, "paste");
+}
+void Compose(QWidget& field, const QString& text) {
+  QInputMethodEvent composed;
+  composed.setCommitString(text);
+  QApplication::sendEvent(&field, &composed);
+}
+void TypeEachCharacter(QWidget& field, const QString& text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const qsizetype length = text.at(i).isHighSurrogate() ? 2 : 1;
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, text.mid(i, length));
+    QApplication::sendEvent(&field, &key);
+    i += length - 1;
+  }
+}
+
+TEST(QtEditAndMemo, TakeOnlyTextTheyCanSendAsShownHoweverItComesIn) {
+  struct Way {
+    const char* name;
+    void (*put)(QWidget&, const QString&);
+    QString text;
+    std::string oneLine;
+    std::string multiLine;
+    std::string keys;
+  };
+  const Way ways[] = {
+      {"paste", Paste, UnsendableText(), "Jan Jansen  \xe9!", "Jan Jansen\r\n \xe9!", ""},
+      {"input method", Compose, UnsendableText(), "Jan Jansen  \xe9!", "Jan Jansen\r\n \xe9!", ""},
+      {"typing", TypeEachCharacter, QString::fromUtf8("Jan \xf0\x9f\x98\x80\xd0\x96\xc3\xa9!"), "Jan \xe9!",
+       "Jan \xe9!", "Jan \xe9!"},
+  };
+  for (const Way& way : ways) {
+    SCOPED_TRACE(way.name);
+    qt::QtEdit edit(nullptr);
+    std::string keys;
+    edit.OnKeyPress = [&keys](char& key) { keys.push_back(key); };
+    way.put(edit, way.text);
+    EXPECT_EQ(edit.Text(), way.oneLine);
+    EXPECT_EQ(edit.text().toStdString(), qt::FromCp1252(edit.Text()).toStdString()) << "shown as sent";
+    EXPECT_EQ(keys, way.keys) << "only typable keys reach the logic";
+
+    qt::QtMemo memo(nullptr, 400);
+    way.put(memo, way.text);
+    EXPECT_EQ(memo.Text(), way.multiLine);
+  }
 }
 
 TEST(QtComboBox, KeepsEntriesSortedWithoutRegardToCaseAndChoosesNoneByItself) {

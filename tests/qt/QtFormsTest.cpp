@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/qt/QtDialogForm.h"
 #include "ui/qt/QtEdit.h"
@@ -115,6 +116,21 @@ TEST(QtDialogForm, ActivationAndShowingReachTheLogic) {
   dialog.ShowModal();
   EXPECT_EQ(shows, 1);
   EXPECT_EQ(activations, 2);
+}
+
+// Re-creating the native window (as setWindowFlags does) would hide it.
+TEST(QtDialogForm, StaysOnTopSwitchesOnTheShownWindowWithoutHidingIt) {
+  qt::QtDialogForm dialog(Qt::Dialog);
+  dialog.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  const QWindow* native = dialog.windowHandle();
+  for (const bool onTop : {true, true, false}) {
+    dialog.SetStaysOnTop(onTop);
+    EXPECT_EQ(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    EXPECT_EQ(native->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.windowHandle(), native);
+  }
 }
 
 }  // namespace

@@ -1,7 +1,11 @@
 // Web addresses in the messages view: which text is a link, and what a click
 // on one does.
 #include <gtest/gtest.h>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "ui/qt/QtRichView.h"
 #include "ui/qt/WebAddresses.h"
@@ -93,6 +97,84 @@ TEST_F(QtRichViewTest, AppendedTextIsMarkedAndAFailingHandlerIsIgnored) {
   const int start = static_cast<int>(view_.document()->toRawText().indexOf("http"));
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 1));
   EXPECT_EQ(view_.SelectedText(), "http://x.nl");
+}
+
+// Whether the character at position is part of a link.
+bool IsLinkAt(QTextDocument* document, int position) {
+  QTextCursor cursor(document);
+  cursor.setPosition(position + 1);
+  return cursor.charFormat().isAnchor();
+}
+
+TEST_F(QtRichViewTest, AnAddressCutByTheEndOfTheTextIsWholeOnceTheRestComes) {
+  view_.SetText("Bericht van : Ann\r\n\r\nKijk op www.test.");
+  view_.AppendLines("nl/x?y=1 en verder\r\n");
+  std::vector<std::string> clicked;
+  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
+  const int start = static_cast<int>(view_.document()->toRawText().indexOf("www"));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 12));
+  EXPECT_EQ(clicked, std::vector<std::string>{"www.test.nl/x?y=1"});
+  EXPECT_FALSE(IsLinkAt(view_.document(), start + 18)) << "the text after the address";
+}
+
+TEST_F(QtRichViewTest, EachAppendMarksOnlyTheNewTextAndTheLineItContinues) {
+  // The characters each append inserts or formats, as the document reports its own changes.
+  qsizetype changed = 0;
+  QObject::connect(view_.document(), &QTextDocument::contentsChange,
+                   [&changed](int, int, int added) { changed += added; });
+  view_.SetText("begin\r\n");
+  QTextCursor selection(view_.document());
+  selection.setPosition(1);
+  selection.setPosition(4, QTextCursor::KeepAnchor);
+  view_.setTextCursor(selection);
+  const std::string block = "\r\n-----\r\nBericht van : Ann  (9:05)\r\n\r\nZie www.example.nl/a?b=1 voor de details";
+  std::vector<qsizetype> changedPerAppend;
+  for (int i = 0; i < 1000; ++i) {
+    changed = 0;
+    view_.AppendLines(block);
+    changedPerAppend.push_back(changed);
+  }
+  // Each append after the first also formats the last line of the one before, no more.
+  EXPECT_LT(changedPerAppend.front(), 3 * static_cast<qsizetype>(block.size()));
+  EXPECT_EQ(std::count(changedPerAppend.begin() + 1, changedPerAppend.end(), changedPerAppend[1]), 999);
+  EXPECT_EQ(view_.SelectedText(), "egi");
+  const QString text = view_.document()->toRawText();
+  EXPECT_TRUE(IsLinkAt(view_.document(), static_cast<int>(text.indexOf("www"))));
+  EXPECT_TRUE(IsLinkAt(view_.document(), static_cast<int>(text.lastIndexOf("www"))));
+}
+
+// A message arriving after a click near the top must still end up in sight.
+TEST_F(QtRichViewTest, ClearingTheSelectionKeepsTheViewWhereItWasScrolled) {
+  for (int i = 0; i < 30; ++i) view_.AppendLines("\r\nregel " + std::to_string(i));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(3));
+  view_.ScrollLines(view_.LineCount());
+  QScrollBar* bar = view_.verticalScrollBar();
+  ASSERT_GT(bar->value(), 0);
+  view_.ClearSelection();
+  EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+// A message is text: its markup is never interpreted, so it can neither dress
+// itself up nor hide a link behind other words.
+TEST_F(QtRichViewTest, MarkupInAMessageIsShownAsTheCharactersItIs) {
+  const std::string html = R"(<b>vet</b> <a href="file:///bin/sh">klik</a> <img src="x.png">)";
+  const std::string rtf = R"({\rtf1\ansi {\b vet} {\field{\*\fldinst HYPERLINK "file:///bin/sh"}{\fldrslt klik}}})";
+  view_.SetText(html);
+  view_.AppendLines("\r\n" + rtf);
+  EXPECT_EQ(view_.Text(), html + "\r\n" + rtf);
+  EXPECT_EQ(view_.toPlainText().toStdString(), html + "\n" + rtf);
+  for (QTextBlock block = view_.document()->begin(); block.isValid(); block = block.next()) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      const QTextCharFormat format = fragment.fragment().charFormat();
+      EXPECT_FALSE(format.isAnchor() || format.fontWeight() > QFont::Normal || format.isImageFormat())
+          << fragment.fragment().text().toStdString();
+    }
+  }
+  std::vector<std::string> clicked;
+  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
+  const int klik = static_cast<int>(view_.document()->toRawText().indexOf("klik"));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(klik + 1));
+  EXPECT_TRUE(clicked.empty());
 }
 
 }  // namespace

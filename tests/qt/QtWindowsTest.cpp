@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -215,6 +216,18 @@ TEST_F(QtWindowsTest, MessagesWindow) {
   EXPECT_EQ(AccessibleName(Child(form, "Button3")), "Wissen");
   EXPECT_EQ(AccessibleName(Child(form, "Button2")), "Beantwoorden");
   EXPECT_EQ(AccessibleName(Child(form, "Button1")), "Sluiten");
+
+  int copies = 0;
+  windows_.FormMSG().KopieerenCTRLC1.OnClick = [&copies] { ++copies; };
+  QApplication::clipboard()->setText("vorige");
+  windows_.FormMSG().RichOntvang.SetText("\r\nBericht\r\n");
+  view.selectAll();
+  form.Activate();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(copies, 1) << "Ctrl+C is the menu item";
+  EXPECT_EQ(QApplication::clipboard()->text(), "vorige") << "not the view's own untrimmed copy";
 }
 
 }  // namespace

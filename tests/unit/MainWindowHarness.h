@@ -47,8 +47,8 @@ struct MainWindowHarness {
                                      [] { return std::string("/home/user"); }, "/opt/ringlook/bin/ringlook"}),
         setup(setupControls.Controls(), main),
         edit(editControls.Controls()),
-        sentMSG(sentMSGControls.Controls()),
-        msg(msgControls.Controls()) {
+        sentMSG(sentMSGControls.Controls(), main),
+        msg(msgControls.Controls(), main) {
     main.AttachSetup(setup);
     main.AttachEdit(edit);
     main.AttachMessaging(sentMSG, msg);

@@ -94,5 +94,41 @@ TEST(SettleWait, BytesLeftAfterAReadRaiseTheNextNotification) {
   EXPECT_EQ(w.reads, 1);
 }
 
+TEST(SettleWait, MoreThanTheBoundComesInBoundedTextsInOrder) {
+  ReceivingWindow w;
+  std::string stream(2 * kMaxMessageBytes + 1000, '\0');
+  for (std::size_t i = 0; i < stream.size(); ++i) stream[i] = static_cast<char>(i % 251);
+  w.loop.At(10, [&] { w.socket.Receive(stream); });
+  w.loop.RunFor(1000);
+  ASSERT_EQ(w.texts.size(), 3u);
+  EXPECT_EQ(w.texts[0].size(), kMaxMessageBytes);
+  EXPECT_EQ(w.texts[1].size(), kMaxMessageBytes);
+  EXPECT_EQ(w.texts[0] + w.texts[1] + w.texts[2], stream);
+  // The bound ends the wait at once, but never before one settle period.
+  EXPECT_EQ(w.handedOverAt[0], 10u + kSettleMs);
+}
+
+TEST(SettleWait, AStreamThatNeverPausesIsHandedOnAfterTheCollectingTime) {
+  ReceivingWindow w;
+  std::string sent;
+  for (std::uint64_t at = 1000; at < 13000; at += 100) {
+    w.loop.At(at, [&w, &sent] {
+      sent += static_cast<char>('a' + sent.size() % 26);
+      w.socket.Receive(sent.substr(sent.size() - 1));
+    });
+  }
+  w.loop.RunFor(14000);
+  ASSERT_GE(w.texts.size(), 3u);
+  std::string joined;
+  for (std::size_t i = 0; i < w.texts.size(); ++i) {
+    joined += w.texts[i];
+    const std::uint64_t started = i == 0 ? 1000 : w.handedOverAt[i - 1];
+    if (i + 1 < w.texts.size()) {
+      EXPECT_LE(w.handedOverAt[i] - started, kMaxCollectMs + 2 * kSettleMs) << i;
+    }
+  }
+  EXPECT_EQ(joined, sent);
+}
+
 }  // namespace
 }  // namespace ringlook::net

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "BenchTexts.h"
-#include "app/HeadlessProgram.h"
 #include "calls/CallerLine.h"
+#include "main/HeadlessProgram.h"
 #include "net/Fields.h"
 #include "net/Messages.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/HeadlessProgram.h"
+#include "main/HeadlessProgram.h"
 
 namespace {
 

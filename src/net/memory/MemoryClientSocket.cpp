@@ -20,7 +20,7 @@ void MemoryClientSocket::CancelAttempt() {
 
 void MemoryClientSocket::StartAttempt() {
   ++attempts_;
-  inbound_.clear();
+  DropInbound();
   readArmed_ = true;
   const Target target = CurrentTarget(*this);
   switch (target.kind) {
@@ -79,7 +79,7 @@ void MemoryClientSocket::Receive(std::string_view bytes) {
 }
 
 void MemoryClientSocket::NotifyRead() {
-  if (!readArmed_ || inbound_.empty()) return;
+  if (!readArmed_ || Waiting() == 0) return;
   readArmed_ = false;
   ++readNotifications_;
   if (Events() != nullptr) Events()->ClientSocket1Read();
@@ -115,19 +115,25 @@ int MemoryClientSocket::SendBytes(std::string_view bytes) {
 int MemoryClientSocket::ReadBytes(char* buffer, int count) {
   if (state_ != State::Connected) return 0;
   readArmed_ = true;
-  if (inbound_.empty()) return -1;
-  const auto n = std::min<std::size_t>(inbound_.size(), static_cast<std::size_t>(std::max(count, 0)));
-  std::memcpy(buffer, inbound_.data(), n);
-  inbound_.erase(0, n);
+  if (Waiting() == 0) return -1;
+  const auto n = std::min<std::size_t>(Waiting(), static_cast<std::size_t>(std::max(count, 0)));
+  std::memcpy(buffer, inbound_.data() + readAt_, n);
+  readAt_ += n;
+  if (Waiting() == 0) DropInbound();
   // Bytes left behind raise the next notification from the loop, never inside the read.
-  if (!inbound_.empty()) loop_.Post([this] { NotifyRead(); });
+  if (Waiting() != 0) loop_.Post([this] { NotifyRead(); });
   return static_cast<int>(n);
 }
 
 void MemoryClientSocket::Disconnect() {
   state_ = State::Idle;
-  inbound_.clear();
+  DropInbound();
   if (Events() != nullptr) Events()->ClientSocket1Disconnect();
+}
+
+void MemoryClientSocket::DropInbound() {
+  inbound_.clear();
+  readAt_ = 0;
 }
 
 void MemoryClientSocket::RaiseError(ErrorEvent step, int code) {

@@ -22,7 +22,7 @@ class MemoryClientSocket : public ClientSocket {
   void SetActive(bool active) override;
   void CancelAttempt() override;
   int SendBytes(std::string_view bytes) override;
-  int AvailableBytes() override { return Active() ? static_cast<int>(inbound_.size()) : 0; }
+  int AvailableBytes() override { return Active() ? static_cast<int>(Waiting()) : 0; }
   int ReadBytes(char* buffer, int count) override;
 
   // The network's side.
@@ -51,12 +51,17 @@ class MemoryClientSocket : public ClientSocket {
   void RaiseError(ErrorEvent step, int code);
   void EndAttemptAfterError(ErrorEvent step, int code);
   void NotifyRead();
+  [[nodiscard]] std::size_t Waiting() const { return inbound_.size() - readAt_; }
+  void DropInbound();
 
   ui::ManualEventLoop& loop_;
   State state_ = State::Idle;
   int attempts_ = 0;
   std::string attemptTarget_;
+  // Bytes before readAt_ have been read; dropping them only when all are read
+  // keeps reading a large text in chunks linear.
   std::string inbound_;
+  std::size_t readAt_ = 0;
   bool readArmed_ = true;
   int failSendCode_ = 0;
   int readNotifications_ = 0;

@@ -10,6 +10,10 @@ void MemoryForm::Show() {
 }
 
 ModalResult MemoryForm::ShowModal() {
+  // As on the desktop: a window closed by a handler that has not returned yet is
+  // still in its modal showing, and cannot be shown modally a second time.
+  if (inModalShowing_) return ModalResult::None;
+  inModalShowing_ = true;
   ++modalShowings_;
   result_ = ModalResult::None;
   Show();
@@ -27,6 +31,7 @@ ModalResult MemoryForm::ShowModal() {
       visible_ = false;
     }
   }
+  inModalShowing_ = false;
   return result_;
 }
 

@@ -33,6 +33,8 @@ class MemoryForm : public Form {
   void Activate() override {
     if (OnActivate) OnActivate();
   }
+  void SetStaysOnTop(bool onTop) override { staysOnTop_ = onTop; }
+  [[nodiscard]] bool StaysOnTop() const { return staysOnTop_; }
   // A key press as the window would see it with key preview; returns the key
   // as left by the handler (0 when consumed).
   int PressKey(int keyCode, ShiftState shift = {}) {
@@ -53,6 +55,8 @@ class MemoryForm : public Form {
   int height_;
   bool visible_ = false;
   bool frozen_ = false;
+  bool staysOnTop_ = false;
+  bool inModalShowing_ = false;
   ModalResult result_ = ModalResult::None;
   std::deque<std::function<void(MemoryForm&)>> script_;
   int modalShowings_ = 0;

@@ -3,6 +3,7 @@
 
 #include <QStringDecoder>
 #include <array>
+#include <optional>
 
 namespace ringlook::qt {
 
@@ -40,16 +41,20 @@ const Table& Cp1252Table() {
   return table;
 }
 
-char Encode(char16_t c) {
+std::optional<char> Encoded(char16_t c) {
   const Table& table = Cp1252Table();
   if (c < 256 && table[c] == c) return static_cast<char>(c);
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (table[i] == c) return static_cast<char>(i);
   }
-  return '?';
+  return std::nullopt;
 }
 
 }  // namespace
+
+bool IsLineBreak(QChar c) {
+  return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
 
 QString FromCp1252(std::string_view bytes) {
   const Table& table = Cp1252Table();
@@ -67,9 +72,28 @@ std::string ToCp1252(QStringView text) {
     const QChar c = text.at(i);
     // A character outside the basic plane is one unmappable character, not two.
     if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
-    bytes.push_back(Encode(c.unicode()));
+    bytes.push_back(Encoded(c.unicode()).value_or('?'));
   }
   return bytes;
+}
+
+QString TypableText(QStringView text, bool multiLine) {
+  // Neither half of a surrogate pair (a character outside the basic plane) is in the code page.
+  const QString composed = text.toString().normalized(QString::NormalizationForm_C);
+  QString typable;
+  typable.reserve(composed.size());
+  for (qsizetype i = 0; i < composed.size(); ++i) {
+    const QChar c = composed.at(i);
+    if (IsLineBreak(c) && !multiLine) {
+      if (c == u'\r' && i + 1 < composed.size() && composed.at(i + 1) == u'\n') ++i;
+      typable += u' ';
+    } else if (c == u'\t') {
+      typable += u' ';
+    } else if (IsLineBreak(c) || (c.category() != QChar::Other_Control && Encoded(c.unicode()).has_value())) {
+      typable += c;
+    }
+  }
+  return typable;
 }
 
 }  // namespace ringlook::qt

@@ -2,6 +2,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/qt/Fonts.h"
@@ -186,6 +187,8 @@ void QtWindows::BuildFormMSG() {
   QObject::connect(richOntvang, &QWidget::customContextMenuRequested, [richOntvang, popupKopieer](const QPoint& at) {
     popupKopieer->popup(richOntvang->viewport()->mapToGlobal(at));
   });
+  // Ctrl+C in the view is the menu item, trimmed copy and all, not the view's own copy.
+  new QShortcut(QKeySequence::Copy, richOntvang, kopieerenCTRLC1, &QAction::trigger, Qt::WidgetShortcut);
 
   // The view fills the top, 479 x 155; the buttons stand in the 36 pixels below it.
   richOntvang->setFixedHeight(155);

@@ -1,4 +1,5 @@
-// A one-line text field on QLineEdit.
+// A one-line text field on QLineEdit. What the user puts in is typable text
+// (Cp1252.h), so what it shows is what it sends.
 #pragma once
 
 #include <QLineEdit>

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QShowEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include "ui/Form.h"
 #include "ui/qt/Cp1252.h"
@@ -35,6 +36,15 @@ class QtForm : public Widget, public ui::Form {
   void Activate() override {
     this->raise();
     this->activateWindow();
+  }
+  // Told to the shown window at once, without re-creating it as setWindowFlags
+  // would (which hides the window and shows it again).
+  void SetStaysOnTop(bool onTop) override {
+    Qt::WindowFlags flags = this->windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    this->overrideWindowFlags(flags);
+    if (QWindow* window = this->windowHandle()) window->setFlag(Qt::WindowStaysOnTopHint, onTop);
   }
 
  protected:

@@ -26,6 +26,12 @@ constexpr KeyCode kKeyCodes[] = {
     {Qt::Key_Down, 0x28},      {Qt::Key_Insert, 0x2D},  {Qt::Key_Delete, 0x2E},
 };
 
+// Ctrl or Alt alone make commands, not characters; both together are AltGr.
+bool IsCommand(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers mods = event.modifiers();
+  return mods.testFlag(Qt::ControlModifier) != mods.testFlag(Qt::AltModifier);
+}
+
 }  // namespace
 
 int VirtualKey(const QKeyEvent& event) {
@@ -53,10 +59,15 @@ ui::ShiftState ShiftStateOf(const QKeyEvent& event) {
   return {mods.testFlag(Qt::ShiftModifier), mods.testFlag(Qt::AltModifier), mods.testFlag(Qt::ControlModifier)};
 }
 
+QString TypedText(const QKeyEvent& event) {
+  if (IsCommand(event)) return {};
+  const QString text = event.text();
+  if (text.isEmpty() || text.front().category() == QChar::Other_Control) return {};
+  return text;
+}
+
 std::optional<char> TypedCharacter(const QKeyEvent& event) {
-  // Ctrl or Alt alone make commands, not characters; both together are AltGr.
-  const Qt::KeyboardModifiers mods = event.modifiers();
-  if (mods.testFlag(Qt::ControlModifier) != mods.testFlag(Qt::AltModifier)) return std::nullopt;
+  if (IsCommand(event)) return std::nullopt;
   switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -68,11 +79,9 @@ std::optional<char> TypedCharacter(const QKeyEvent& event) {
     default:
       break;
   }
-  const QString text = event.text();
-  if (text.isEmpty() || !text.at(0).isPrint()) return std::nullopt;
-  const std::string bytes = ToCp1252(text);
-  if (bytes.size() != 1) return std::nullopt;
-  return bytes.front();
+  const QString text = TypedText(event);
+  if (text.size() != 1 || TypableText(text, false) != text) return std::nullopt;
+  return ToCp1252(text).front();
 }
 
 }  // namespace ringlook::qt

@@ -11,10 +11,6 @@ namespace ringlook::qt {
 
 namespace {
 
-bool IsLineBreak(QChar c) {
-  return c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
-}
-
 // Takes the character at `at` and returns the bytes it takes in the core's text:
 // a line break (CR LF, or any one break character) two, a character outside
 // the basic plane one.
@@ -78,6 +74,12 @@ void QtMemo::keyPressEvent(QKeyEvent* event) {
       return;
     }
   }
+  // A key that types what the code page cannot hold (or an accent apart) puts in its typable form.
+  if (const QString text = TypedText(*event); !typed && !text.isEmpty() && !isReadOnly()) {
+    event->accept();
+    if (const QString typable = Fitting(TypableText(text, true)); !typable.isEmpty()) insertPlainText(typable);
+    return;
+  }
   if (typed && *typed != '\b' && *typed != '\x1b' && !isReadOnly()) {
     const QString inserted = *typed == '\r' ? QStringLiteral("\n") : event->text();
     if (Fitting(inserted).size() < inserted.size()) {
@@ -89,18 +91,18 @@ void QtMemo::keyPressEvent(QKeyEvent* event) {
 }
 
 void QtMemo::insertFromMimeData(const QMimeData* source) {
-  if (maxLength_ <= 0 || !source->hasText()) {
+  if (!source->hasText()) {
     QPlainTextEdit::insertFromMimeData(source);
     return;
   }
   QMimeData fitting;
-  fitting.setText(Fitting(source->text()));
+  fitting.setText(Fitting(TypableText(source->text(), true)));
   QPlainTextEdit::insertFromMimeData(&fitting);
 }
 
 void QtMemo::inputMethodEvent(QInputMethodEvent* event) {
-  const QString fitting = Fitting(event->commitString());
-  if (fitting.size() == event->commitString().size()) {
+  const QString fitting = Fitting(TypableText(event->commitString(), true));
+  if (fitting == event->commitString()) {
     QPlainTextEdit::inputMethodEvent(event);
     return;
   }

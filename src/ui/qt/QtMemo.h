@@ -1,6 +1,7 @@
 // A multi-line text field on QPlainTextEdit. Its text is the core's: lines
 // joined by CR LF, and the length limit counts those two bytes per line break,
-// for typing, pasting, dropping and input methods alike.
+// for typing, pasting, dropping and input methods alike. What the user puts in
+// is typable text (Cp1252.h), so what it shows is what it sends.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -28,7 +29,7 @@ class QtMemo : public QtControl<QPlainTextEdit, ui::Memo> {
   void inputMethodEvent(QInputMethodEvent* event) override;
 
  private:
-  // The longest start of incoming that fits in what the limit leaves, counting
+  // The longest start of incoming (typable) that fits in what the limit leaves, counting
   // the selection it replaces as free.
   [[nodiscard]] QString Fitting(const QString& incoming) const;
 

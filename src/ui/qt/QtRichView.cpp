@@ -38,14 +38,17 @@ std::string QtRichView::Text() const { return CoreText(document()->toRawText());
 
 void QtRichView::SetText(std::string_view text) {
   setPlainText(ShownText(text));
-  MarkAddresses();
+  addresses_.clear();
+  MarkAddressesFrom(0);
 }
 
 void QtRichView::AppendLines(std::string_view text) {
   QTextCursor end(document());
   end.movePosition(QTextCursor::End);
+  // No address spans a line break, so only one in the last line can run on into the new text.
+  const int lastLine = end.block().position();
   end.insertText(ShownText(text), QTextCharFormat());
-  MarkAddresses();
+  MarkAddressesFrom(lastLine);
 }
 
 int QtRichView::LineCount() const {
@@ -66,18 +69,24 @@ void QtRichView::ScrollLines(int lines) {
 std::string QtRichView::SelectedText() const { return CoreText(textCursor().selectedText()); }
 
 void QtRichView::ClearSelection() {
+  // setTextCursor scrolls to the cursor, which would undo a scroll just made to
+  // bring the newest lines into sight.
+  const int shown = verticalScrollBar()->value();
   QTextCursor cursor = textCursor();
   cursor.clearSelection();
   setTextCursor(cursor);
+  verticalScrollBar()->setValue(shown);
 }
 
-void QtRichView::MarkAddresses() {
-  // An address may have grown by the appended text, so the whole text is marked again.
-  QTextCursor all(document());
-  all.select(QTextCursor::Document);
-  all.setCharFormat(QTextCharFormat());
-  addresses_ = FindWebAddresses(document()->toRawText());
-  for (const TextRange& address : addresses_) {
+void QtRichView::MarkAddressesFrom(int position) {
+  while (!addresses_.isEmpty() && addresses_.back().start >= position) addresses_.removeLast();
+  QTextCursor rest(document());
+  rest.setPosition(position);
+  rest.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  rest.setCharFormat(QTextCharFormat());
+  for (TextRange address : FindWebAddresses(rest.selectedText())) {
+    address.start += position;
+    addresses_.append(address);
     QTextCursor range(document());
     range.setPosition(static_cast<int>(address.start));
     range.setPosition(static_cast<int>(address.start + address.length), QTextCursor::KeepAnchor);

@@ -30,9 +30,10 @@ class QtRichView : public QtControl<QTextBrowser, ui::RichView> {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  void MarkAddresses();
+  // Marks the addresses from position to the end, which begins a line, as links.
+  void MarkAddressesFrom(int position);
 
-  QList<TextRange> addresses_;
+  QList<TextRange> addresses_;  // in order
   bool linkPressed_ = false;
 };
 

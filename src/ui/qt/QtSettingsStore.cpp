@@ -1,12 +1,12 @@
-// Per-user settings store over QSettings: see QtSettingsStore.h.
+// Per-user settings store in files: see QtSettingsStore.h.
 #include "ui/qt/QtSettingsStore.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileDevice>
 #include <QFileInfo>
-#include <QSettings>
+#include <QSaveFile>
 
+#include <algorithm>
 #include <optional>
 
 #include "common/Text.h"
@@ -85,11 +85,15 @@ std::optional<QByteArray> Unescaped(const QByteArray& text) {
   return out;
 }
 
-// Value names travel through QSettings as Latin-1, which maps each byte to one character.
-QString KeyOf(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())); }
-
-bool ReadSettingsFile(QIODevice& device, QSettings::SettingsMap& map) {
-  const QList<QByteArray> lines = device.readAll().split('\n');
+// The values a file holds. None when it exists but cannot be read: a save must
+// then not replace it, or every value in it would be lost.
+std::optional<settings::SettingsValues> ReadValues(const QString& path) {
+  settings::SettingsValues values;
+  QFile file(path);
+  if (!file.exists()) return values;
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  if (file.error() != QFileDevice::NoError) return std::nullopt;
   for (QByteArray line : lines) {
     if (line.endsWith('\r')) line.chop(1);
     const qsizetype equals = line.indexOf('=');
@@ -100,44 +104,40 @@ bool ReadSettingsFile(QIODevice& device, QSettings::SettingsMap& map) {
     const QByteArray data = line.mid(colon + 1);
     if (!name || name->isEmpty()) continue;
     if (type == "string") {
-      if (const std::optional<QByteArray> text = Unescaped(data)) map.insert(QString::fromLatin1(*name), *text);
+      if (const std::optional<QByteArray> text = Unescaped(data)) {
+        values.Put(name->toStdString(), StoredValue::OfString(text->toStdString()));
+      }
     } else if (type == "integer") {
       int number = 0;
       if (ParseInt(Trimmed(std::string_view(data.constData(), static_cast<std::size_t>(data.size()))), number)) {
-        map.insert(QString::fromLatin1(*name), number);
+        values.Put(name->toStdString(), StoredValue::OfInteger(number));
       }
     }
   }
-  return true;
+  return values;
 }
 
-bool WriteSettingsFile(QIODevice& device, const QSettings::SettingsMap& map) {
+// Writes a new file and renames it over the old one, so that a failure or a
+// kill at any moment leaves either the old file or the new one. No lock file:
+// one that a killed save leaves empty would stall the next save for half a
+// minute, and only one copy of the program runs per user.
+bool SaveValues(const QString& path, const settings::SettingsValues& values) {
+  auto entries = values.Entries();
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   QByteArray out = "# Ringlook settings: name=string:text or name=integer:number\n";
-  for (auto value = map.cbegin(); value != map.cend(); ++value) {
-    out += Escaped(value.key().toLatin1(), true);
-    if (value.value().typeId() == QMetaType::Int) {
-      out += "=integer:" + QByteArray::number(value.value().toInt());
+  for (const auto& [name, value] : entries) {
+    out += Escaped(QByteArray::fromStdString(name), true);
+    if (value.type == StoredValue::Type::Integer) {
+      out += "=integer:" + QByteArray::number(value.number);
     } else {
-      out += "=string:" + Escaped(value.value().toByteArray(), false);
+      out += "=string:" + Escaped(QByteArray::fromStdString(value.text), false);
     }
     out += '\n';
   }
-  if (device.write(out) != out.size()) return false;
-  // QSettings writes through a buffered QSaveFile, whose commit (Qt 6.4) does not
-  // notice that the last flush failed and would put a cut-off file in place of the
-  // old one: flush here, where a failure still stops the commit.
-  auto* file = qobject_cast<QFileDevice*>(&device);
-  return file == nullptr || file->flush();
-}
-
-QSettings::Format SettingsFormat() {
-  static const QSettings::Format format = QSettings::registerFormat("conf", ReadSettingsFile, WriteSettingsFile);
-  return format;
-}
-
-QVariant VariantOf(const StoredValue& value) {
-  if (value.type == StoredValue::Type::Integer) return QVariant(value.number);
-  return QVariant(QByteArray::fromStdString(value.text));
+  QSaveFile file(path);
+  // A buffered write that fails at its last flush would otherwise still be committed.
+  if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.flush()) return false;
+  return file.commit();
 }
 
 }  // namespace
@@ -158,13 +158,7 @@ void QtSettingsStore::OpenKey(std::string_view keyPath) {
     QFile(file).open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   }
   openFile_ = file;
-  const QSettings stored(openFile_, SettingsFormat());
-  for (const QString& key : stored.allKeys()) {
-    const QVariant value = stored.value(key);
-    values_.Put(key.toLatin1().toStdString(), value.typeId() == QMetaType::Int
-                                                  ? StoredValue::OfInteger(value.toInt())
-                                                  : StoredValue::OfString(value.toByteArray().toStdString()));
-  }
+  values_ = ReadValues(openFile_).value_or(settings::SettingsValues{});
 }
 
 void QtSettingsStore::CloseKey() {
@@ -182,35 +176,20 @@ void QtSettingsStore::WriteInteger(std::string_view name, std::int32_t value) {
 
 void QtSettingsStore::Write(std::string_view name, const StoredValue& value) {
   if (openFile_.isEmpty() || name.empty()) throw settings::StoreError(settings::kFailedToSetData, name);
-  const QString key = KeyOf(values_.StoredName(name));
-  QSettings stored(openFile_, SettingsFormat());
-  const QVariant before = stored.value(key);
-  stored.setValue(key, VariantOf(value));
-  stored.sync();
-  if (stored.status() != QSettings::NoError) {
-    // QSettings keeps a change it failed to save in its per-file cache and would
-    // save it with the next change to the same file: take it back.
-    if (before.isValid()) {
-      stored.setValue(key, before);
-    } else {
-      stored.remove(key);
-    }
-    throw settings::StoreError(settings::kFailedToSetData, name);
-  }
+  // Saved on top of the file as it is now, which another copy or a hand may have changed.
+  std::optional<settings::SettingsValues> stored = ReadValues(openFile_);
+  if (!stored) throw settings::StoreError(settings::kFailedToSetData, name);
+  stored->Put(name, value);
+  if (!SaveValues(openFile_, *stored)) throw settings::StoreError(settings::kFailedToSetData, name);
   values_.Put(name, value);
 }
 
 bool QtSettingsStore::DeleteValue(std::string_view name) {
   if (openFile_.isEmpty() || values_.Find(name) == nullptr) return false;
-  const QString key = KeyOf(values_.StoredName(name));
-  QSettings stored(openFile_, SettingsFormat());
-  const QVariant before = stored.value(key);
-  stored.remove(key);
-  stored.sync();
-  if (stored.status() != QSettings::NoError) {
-    if (before.isValid()) stored.setValue(key, before);
-    return false;
-  }
+  std::optional<settings::SettingsValues> stored = ReadValues(openFile_);
+  if (!stored) return false;
+  stored->Remove(name);
+  if (!SaveValues(openFile_, *stored)) return false;
   values_.Remove(name);
   return true;
 }

@@ -1,6 +1,6 @@
 // The per-user settings store: one file per key path under a configuration
-// folder ("\Software\Ringlook" is <folder>/Software/Ringlook.conf), read and
-// written through QSettings with a format of our own that keeps each value's type.
+// folder ("\Software\Ringlook" is <folder>/Software/Ringlook.conf), in a text
+// format of our own that keeps each value's type.
 //
 // The file is text, one value a line, "name=type:data":
 //   # Ringlook settings
@@ -13,8 +13,9 @@
 // as it stands. Blank lines, lines starting with '#' and lines that do not read
 // as a value are skipped, and are not kept when the file is next saved.
 //
-// Each save writes a new file and renames it over the old one, so a failed save
-// leaves the old settings as they were.
+// Each save writes a new file and renames it over the old one, so a failed or
+// killed save leaves the old settings as they were. A file that exists but cannot
+// be read is never replaced.
 #pragma once
 
 #include <QString>

@@ -35,8 +35,8 @@ void DispatchHistoryIntoQtList(benchmark::State& state) {
                                                                      [] { return std::string("/"); }, "/"});
   TFormSetup setup(windows.FormSetup(), main);
   TFormEdit edit(windows.FormEdit());
-  TFormSentMSG sentMSG(windows.FormSentMSG());
-  TFormMSG msg(windows.FormMSG());
+  TFormSentMSG sentMSG(windows.FormSentMSG(), main);
+  TFormMSG msg(windows.FormMSG(), main);
   main.AttachSetup(setup);
   main.AttachEdit(edit);
   main.AttachMessaging(sentMSG, msg);

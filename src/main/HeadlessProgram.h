@@ -25,8 +25,8 @@ struct HeadlessProgram {
                                                               [] { return std::string("/"); }, "/usr/bin/ringlook"}),
         setup(setupControls.Controls(), main),
         edit(editControls.Controls()),
-        sentMSG(sentMSGControls.Controls()),
-        msg(msgControls.Controls()) {
+        sentMSG(sentMSGControls.Controls(), main),
+        msg(msgControls.Controls(), main) {
     main.AttachSetup(setup);
     main.AttachEdit(edit);
     main.AttachMessaging(sentMSG, msg);

@@ -1,0 +1,54 @@
+// The whole program on Qt: the five windows, the desktop, the link, the stored
+// settings and the autostart entry, with the window logic wired to them as the
+// executable runs it. Tests build one in their own process, against a server
+// on any port and with settings in a folder of their own.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "main/TFormRinglook.h"
+#include "messaging/TFormMSG.h"
+#include "messaging/TFormSentMSG.h"
+#include "records/TFormEdit.h"
+#include "settings/TFormSetup.h"
+#include "ui/qt/AutostartDesktopEntry.h"
+#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtClientSocket.h"
+#include "ui/qt/QtClock.h"
+#include "ui/qt/QtSettingsStore.h"
+#include "ui/qt/QtWindows.h"
+
+namespace ringlook::qt {
+
+class QtProgram {
+ public:
+  struct Options {
+    // Holds the settings (Ringlook/) and the autostart entry (autostart/).
+    QString configFolder;
+    std::uint16_t port = QtClientSocket::kPort;
+    // What the autostart entry runs.
+    std::string programPath;
+  };
+
+  explicit QtProgram(const Options& options);
+
+  // Shows the main window; its first activation reads the settings and connects.
+  void Start();
+
+  // In the order they are made; the window logic goes first when the program ends.
+  QtClock clock;
+  QtWindows windows;
+  QtApplication application;
+  QtClientSocket socket;
+  QtSettingsStore store;
+  AutostartDesktopEntry autostart;
+  TFormRinglook formRinglook;
+  TFormSetup formSetup;
+  TFormEdit formEdit;
+  TFormSentMSG formSentMSG;
+  TFormMSG formMSG;
+};
+
+}  // namespace ringlook::qt

@@ -1,0 +1,285 @@
+// Settings that survive: a writer killed in the middle of saving, a store that
+// cannot be read or written, a full disk, and a damaged file. Each leaves the
+// values stored before as they were, and reports the store's fixed error texts.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ErrorOf.h"
+#include "FileSizeLimit.h"
+#include "SettingsFolder.h"
+#include "common/Text.h"
+
+namespace ringlook::qt {
+namespace {
+
+using ringlook::testing::ErrorOf;
+using namespace std::string_literals;
+
+constexpr const char* kNoError = "(no error)";
+
+class SettingsDurabilityTest : public SettingsFolder {};
+
+// The six values in the order a save writes them, as the numbers the settings
+// probe writes; -1 for one that is missing or no number.
+std::vector<int> StoredRounds(QtSettingsStore store) {
+  std::vector<int> rounds;
+  for (const char* name : {"ServerIp", "Server2", "NickName", "x", "y"}) {
+    int round = -1;
+    rounds.push_back(ParseInt(store.ReadString(name), round) ? round : -1);
+  }
+  int popup = -1;
+  (void)ErrorOf([&] { popup = store.ReadInteger("Popup"); });
+  rounds.push_back(popup);
+  return rounds;
+}
+
+// Whether after is what a writer killed midway may leave of before: the values
+// its last round reached hold that round's number, the others the round before,
+// or what they held before when the last round was the writer's first.
+bool OldOrNew(const std::vector<int>& before, const std::vector<int>& after) {
+  const int first = *std::max_element(before.begin(), before.end()) + 1;
+  const int newest = after.front();
+  if (newest < first) return after == before;
+  std::size_t reached = 0;
+  while (reached < after.size() && after[reached] == newest) ++reached;
+  for (std::size_t i = reached; i < after.size(); ++i) {
+    if (after[i] != (newest == first ? before[i] : newest - 1)) return false;
+  }
+  return true;
+}
+
+TEST_F(SettingsDurabilityTest, AWriterKilledWhileSavingLeavesOldOrNewValuesNeverATornFile) {
+  constexpr int kKills = 200;
+  // A round of six saves takes a few milliseconds: the kills fall across several rounds.
+  constexpr int kLongestDelayUs = 30000;
+  const QRegularExpression wholeFile(
+      QRegularExpression::anchoredPattern("# Ringlook settings[^\\n]*\\n"
+                                          "NickName=string:\\d+\\nPopup=integer:\\d+\\nServer2=string:\\d+\\n"
+                                          "ServerIp=string:\\d+\\nx=string:\\d+\\ny=string:\\d+\\n"));
+  {
+    QtSettingsStore store(folder_.path());
+    store.OpenKey(kSettingsKey);
+    for (const char* name : {"ServerIp", "Server2", "NickName", "x", "y"}) store.WriteString(name, "0");
+    store.WriteInteger("Popup", 0);
+  }
+  std::mt19937 random(6661);
+  std::uniform_int_distribution<int> delayUs(0, kLongestDelayUs);
+  std::vector<int> before = StoredRounds(Reopened());
+  int changed = 0;
+  int halfSaved = 0;
+  for (int kill = 0; kill < kKills; ++kill) {
+    QProcess writer;
+    writer.start(RINGLOOK_SETTINGS_PROBE, {folder_.path()});
+    ASSERT_TRUE(writer.waitForReadyRead(20000)) << "the writer did not start";
+    std::this_thread::sleep_for(std::chrono::microseconds(delayUs(random)));
+    writer.kill();  // SIGKILL: no chance to finish the save
+    ASSERT_TRUE(writer.waitForFinished(20000));
+
+    const QByteArray text = FileText();
+    ASSERT_TRUE(wholeFile.match(QString::fromLatin1(text)).hasMatch()) << "kill " << kill << ":\n"
+                                                                       << text.toStdString();
+    const std::vector<int> after = StoredRounds(Reopened());
+    ASSERT_TRUE(OldOrNew(before, after)) << "kill " << kill << ": " << ::testing::PrintToString(before) << " became "
+                                         << ::testing::PrintToString(after);
+    if (after != before) {
+      ++changed;
+      if (std::count(after.begin(), after.end(), after.front()) < static_cast<long>(after.size())) ++halfSaved;
+    }
+    before = after;
+  }
+  RecordProperty("kills_that_changed_the_store", changed);
+  RecordProperty("kills_between_two_values_of_a_save", halfSaved);
+  // Many kills must have come while the writer was saving, not before its first save.
+  EXPECT_GT(changed, kKills / 4);
+}
+
+enum class Spoil { Unreadable, FolderInItsPlace, ReadOnly, DiskFull, DiskFullMidway };
+
+struct SpoilCase {
+  Spoil spoil;
+  const char* name;
+  bool readsStored;  // whether the values stored before can still be read
+};
+
+void PrintTo(const SpoilCase& c, std::ostream* os) { *os << c.name; }
+
+// Spoils the store in a folder for as long as it lives, then mends it. Root may
+// read and write whatever the permissions say: to be refused, it acts as the
+// unprivileged user "nobody" meanwhile.
+class Spoiled {
+ public:
+  Spoiled(Spoil spoil, const QString& folder)
+      : spoil_(spoil),
+        folder_(folder),
+        software_(folder + "/Software"),
+        file_(software_ + "/Ringlook.conf"),
+        folderPermissions_(QFile::permissions(folder_)),
+        softwarePermissions_(QFile::permissions(software_)) {
+    switch (spoil) {
+      case Spoil::Unreadable:
+        // Writable in a writable folder: only the store's own care keeps a save from replacing it.
+        QFile::setPermissions(file_, QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+        QFile::setPermissions(software_, softwarePermissions_ | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+        ActAsNobody();
+        break;
+      case Spoil::ReadOnly:
+        QFile::setPermissions(file_, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        QFile::setPermissions(software_, softwarePermissions_ & ~(QFileDevice::WriteOwner | QFileDevice::WriteUser));
+        ActAsNobody();
+        break;
+      case Spoil::FolderInItsPlace:
+        QFile::rename(file_, file_ + ".aside");
+        QDir().mkdir(file_);
+        break;
+      case Spoil::DiskFull:
+        limit_.emplace(0);
+        break;
+      case Spoil::DiskFullMidway:
+        limit_.emplace(static_cast<rlim_t>(QFileInfo(file_).size() + 40));
+        break;
+    }
+  }
+  ~Spoiled() {
+    limit_.reset();
+    if (actingAsNobody_) ::seteuid(0);
+    QFile::setPermissions(folder_, folderPermissions_);
+    QFile::setPermissions(software_, softwarePermissions_);
+    QFile::setPermissions(file_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (spoil_ == Spoil::FolderInItsPlace) {
+      QDir().rmdir(file_);
+      QFile::rename(file_ + ".aside", file_);
+    }
+  }
+  Spoiled(const Spoiled&) = delete;
+  Spoiled& operator=(const Spoiled&) = delete;
+
+  // False when root could not give up its rights, so the case cannot be shown.
+  [[nodiscard]] bool Ready() const { return ready_; }
+
+ private:
+  void ActAsNobody() {
+    if (::geteuid() != 0) return;
+    // Only the user changes: the group stays root's, so the group's rights count too.
+    const QFileDevice::Permissions enter = QFileDevice::ExeGroup | QFileDevice::ExeOther;
+    QFile::setPermissions(folder_, folderPermissions_ | enter);
+    QFile::setPermissions(software_, QFile::permissions(software_) | enter);
+    constexpr uid_t kNobody = 65534;
+    actingAsNobody_ = ::seteuid(kNobody) == 0;
+    ready_ = actingAsNobody_;
+  }
+
+  Spoil spoil_;
+  QString folder_;
+  QString software_;
+  QString file_;
+  QFileDevice::Permissions folderPermissions_;
+  QFileDevice::Permissions softwarePermissions_;
+  std::optional<FileSizeLimit> limit_;
+  bool actingAsNobody_ = false;
+  bool ready_ = true;
+};
+
+class SpoiledStoreTest : public SettingsFolder, public ::testing::WithParamInterface<SpoilCase> {};
+
+TEST_P(SpoiledStoreTest, GivesTheFixedErrorTextsAndLosesNothingStoredBefore) {
+  {
+    QtSettingsStore store(folder_.path());
+    store.OpenKey(kSettingsKey);
+    store.WriteString("ServerIp", "10.0.0.1");
+    store.WriteInteger("Popup", 1);
+  }
+  const QByteArray before = FileText();
+  {
+    const Spoiled spoiled(GetParam().spoil, folder_.path());
+    if (!spoiled.Ready()) GTEST_SKIP() << "root cannot act as an unprivileged user here";
+    QtSettingsStore store(folder_.path());
+    store.OpenKey(kSettingsKey);
+    EXPECT_EQ(store.ReadString("ServerIp"), GetParam().readsStored ? "10.0.0.1" : "");
+    int popup = 0;
+    EXPECT_EQ(ErrorOf([&] { popup = store.ReadInteger("Popup"); }),
+              GetParam().readsStored ? kNoError : "Failed to get data for 'Popup'");
+    EXPECT_EQ(popup, GetParam().readsStored ? 1 : 0);
+    EXPECT_EQ(ErrorOf([&] { store.WriteString("NickName", std::string(200, 'n')); }),
+              "Failed to set data for 'NickName'");
+    EXPECT_EQ(store.ReadString("NickName"), "");
+  }
+  EXPECT_EQ(FileText(), before);
+  // The failed value does not come back with a later save.
+  Reopened().WriteInteger("Popup", 0);
+  QtSettingsStore later = Reopened();
+  EXPECT_EQ(later.ReadString("ServerIp"), "10.0.0.1");
+  EXPECT_EQ(later.ReadString("NickName"), "");
+  EXPECT_EQ(later.ReadInteger("Popup"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stores, SpoiledStoreTest,
+                         ::testing::Values(SpoilCase{Spoil::Unreadable, "unreadable file", false},
+                                           SpoilCase{Spoil::FolderInItsPlace, "a folder in place of the file", false},
+                                           SpoilCase{Spoil::ReadOnly, "read-only file and folder", true},
+                                           SpoilCase{Spoil::DiskFull, "full disk", true},
+                                           SpoilCase{Spoil::DiskFullMidway, "disk full in the middle of a save",
+                                                     true}));
+
+struct DamagedCase {
+  const char* name;
+  std::string text;
+  std::string serverIp;  // what reading it gives: the text or the error
+  std::string popup;     // the number, or the error
+};
+
+void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.name; }
+
+class DamagedFileTest : public SettingsFolder, public ::testing::WithParamInterface<DamagedCase> {
+ protected:
+  // What reading the two values gives, as text.
+  static std::pair<std::string, std::string> Read(QtSettingsStore& store) {
+    std::string serverIp;
+    std::string popup;
+    const std::string stringError = ErrorOf([&] { serverIp = store.ReadString("ServerIp"); });
+    const std::string integerError = ErrorOf([&] { popup = std::to_string(store.ReadInteger("Popup")); });
+    return {stringError == kNoError ? serverIp : stringError, integerError == kNoError ? popup : integerError};
+  }
+};
+
+TEST_P(DamagedFileTest, ReadsWhatItCanAndASaveKeepsIt) {
+  WriteFileText(QByteArray::fromStdString(GetParam().text));
+  const std::pair<std::string, std::string> expected{GetParam().serverIp, GetParam().popup};
+  QtSettingsStore store = Reopened();
+  EXPECT_EQ(Read(store), expected);
+  store.WriteString("NickName", "Jan");
+  QtSettingsStore later = Reopened();
+  EXPECT_EQ(Read(later), expected);
+  EXPECT_EQ(later.ReadString("NickName"), "Jan");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedFileTest,
+    ::testing::Values(DamagedCase{"empty", "", "", "Failed to get data for 'Popup'"},
+                      DamagedCase{"types swapped", "ServerIp=integer:5\nPopup=string:1\n",
+                                  "Invalid data type for 'ServerIp'", "Invalid data type for 'Popup'"},
+                      DamagedCase{"integer out of range", "ServerIp=string:a\nPopup=integer:2147483648\n", "a",
+                                  "Failed to get data for 'Popup'"},
+                      DamagedCase{"cut in the middle of a line", "ServerIp=string:10.0.0.1\nPopup=integ", "10.0.0.1",
+                                  "Failed to get data for 'Popup'"},
+                      DamagedCase{"binary bytes", "\0\xFF\xFE=\x01:\x80\n\x1A\nServerIp=string:b\nPopup=integer:-3"s,
+                                  "b", "-3"},
+                      DamagedCase{"a broken escape", "ServerIp=string:a\\x4\nPopup=integer:7\n", "", "7"},
+                      DamagedCase{"one long line", std::string(1 << 20, '='), "", "Failed to get data for 'Popup'"}));
+
+}  // namespace
+}  // namespace ringlook::qt
