@@ -264,6 +264,39 @@ TEST_F(Win32WindowsTest, AClickOnADetectedAddressSelectsItAndReportsIt) {
   EXPECT_EQ(clicked.size(), 1u);
 }
 
+// Whether a is in front of b on the screen.
+bool InFrontOf(HWND a, HWND b) {
+  for (HWND behind = GetWindow(a, GW_HWNDNEXT); behind != nullptr; behind = GetWindow(behind, GW_HWNDNEXT)) {
+    if (behind == b) return true;
+  }
+  return false;
+}
+
+TEST_F(Win32WindowsTest, StaysOnTopSwitchesTheLayerWithoutMovingSizingOrActivating) {
+  application_.ShowMainForm();
+  Win32Form& messages = windows_.MSGForm();
+  const HWND main = windows_.MainForm().Handle();
+  ShowWindow(messages.Handle(), SW_SHOWNA);
+  RECT before{};
+  GetWindowRect(messages.Handle(), &before);
+  for (const bool onTop : {false, false, true, true}) {
+    SCOPED_TRACE(onTop);
+    messages.SetStaysOnTop(onTop);
+    EXPECT_EQ((GetWindowLongA(messages.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, onTop);
+    // The main window brought to the front stays behind only a window in that layer.
+    SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(InFrontOf(messages.Handle(), main), onTop);
+    RECT now{};
+    GetWindowRect(messages.Handle(), &now);
+    EXPECT_TRUE(EqualRect(&now, &before));
+    EXPECT_TRUE(IsWindowVisible(messages.Handle()));
+    EXPECT_EQ(GetActiveWindow(), main);
+  }
+  // Raising it does not take it out of that layer.
+  application_.RaiseWithoutActivating(messages);
+  EXPECT_TRUE(messages.StaysOnTop());
+}
+
 TEST_F(Win32WindowsTest, AModalDialogDisablesTheRestAndReturnsHowItClosed) {
   application_.ShowMainForm();
   Win32Form& setup = windows_.SetupForm();

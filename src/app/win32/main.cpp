@@ -55,8 +55,8 @@ void RunProgram(ringlook::win32::Win32InstanceLock& lock) {
                                                                              autostart, &WorkingFolder, ProgramPath()});
   TFormSetup formSetup(windows.FormSetup(), formRinglook);
   TFormEdit formEdit(windows.FormEdit());
-  TFormSentMSG formSentMSG(windows.FormSentMSG());
-  TFormMSG formMSG(windows.FormMSG());
+  TFormSentMSG formSentMSG(windows.FormSentMSG(), formRinglook);
+  TFormMSG formMSG(windows.FormMSG(), formRinglook);
   formRinglook.AttachSetup(formSetup);
   formRinglook.AttachEdit(formEdit);
   formRinglook.AttachMessaging(formSentMSG, formMSG);

@@ -76,11 +76,13 @@ bool Win32Application::Minimized() const { return IsIconic(Handle()) != FALSE; }
 
 void Win32Application::RaiseWithoutActivating(ui::Form& form) {
   Restore();
-  auto* window = dynamic_cast<Win32Form*>(&form);
-  if (window == nullptr) return;
-  constexpr UINT kOnlyOrder = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  SetWindowPos(window->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kOnlyOrder);
-  SetWindowPos(window->Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, kOnlyOrder);
+  // Through the layer above all others and back: in front of other programs'
+  // windows, which a plain raise does not reach. One that stays there already
+  // is left as it is.
+  const auto* window = dynamic_cast<const Win32Form*>(&form);
+  if (window != nullptr && window->StaysOnTop()) return;
+  form.SetStaysOnTop(true);
+  form.SetStaysOnTop(false);
 }
 
 void Win32Application::NotifyCall(std::string_view name, std::string_view number) {

@@ -132,6 +132,12 @@ void Win32Form::Activate() {
   SetActiveWindow(Handle());
 }
 
+void Win32Form::SetStaysOnTop(bool onTop) {
+  SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool Win32Form::StaysOnTop() const { return (GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
 void Win32Form::SetContextMenu(const Win32PopupMenu* menu, HWND over) {
   contextMenu_ = menu;
   contextMenuOver_ = over;

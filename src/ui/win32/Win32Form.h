@@ -41,6 +41,8 @@ class Win32Form : public Win32Window, public ui::Form {
   [[nodiscard]] int Height() const override { return Frame().bottom - Frame().top; }
   void FreezeWidthAndMinimumHeight() override;
   void Activate() override;
+  void SetStaysOnTop(bool onTop) override;
+  [[nodiscard]] bool StaysOnTop() const;
 
   // Taken off the screen and back with the application window when it is
   // minimised and restored; Visible() stays as the program left it.
