@@ -10,6 +10,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 #include "common/Text.h"
 #include "ui/win32/Win32Application.h"
 #include "ui/win32/Win32Clock.h"
@@ -295,6 +297,30 @@ TEST_F(Win32WindowsTest, StaysOnTopSwitchesTheLayerWithoutMovingSizingOrActivati
   // Raising it does not take it out of that layer.
   application_.RaiseWithoutActivating(messages);
   EXPECT_TRUE(messages.StaysOnTop());
+}
+
+TEST_F(Win32WindowsTest, PastedTextGoesInTypableWithinTheLimitAndNotIntoAReadOnlyField) {
+  const auto paste = [](HWND field, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::wmemcpy(static_cast<wchar_t*>(GlobalLock(memory)), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageA(field, WM_PASTE, 0, 0);
+  };
+  const HWND edit = windows_.EditForm().Handle();
+  const ui::FormEditControls& controls = windows_.FormEdit();
+  controls.Edit1.SetText("Jan");
+  SendMessageA(FindByName(edit, "Edit1"), EM_SETSEL, 3, 3);
+  paste(FindByName(edit, "Edit1"), L"\t\x01\u0101de\r\nVries" + std::wstring(40, L'x'));
+  EXPECT_EQ(controls.Edit1.Text(), "Jan de Vries" + std::string(37 - 12, 'x'));  // the field holds 37
+  paste(FindByName(edit, "Memo1"), L"r\u00e9gel 1\nregel\x07 2");
+  EXPECT_EQ(controls.Memo1.Text(), "r\xE9gel 1\r\nregel 2");
+  controls.Edit2.SetText("0201234567");
+  paste(FindByName(edit, "Edit2"), L"9");
+  EXPECT_EQ(controls.Edit2.Text(), "0201234567");
 }
 
 TEST_F(Win32WindowsTest, AModalDialogDisablesTheRestAndReturnsHowItClosed) {

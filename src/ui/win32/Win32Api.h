@@ -25,6 +25,9 @@
 
 namespace ringlook::win32 {
 
+// The platform's code page, named where a conversion must not depend on the system's.
+constexpr UINT kCodePage = 1252;
+
 // A window's text as bytes.
 std::string WindowText(HWND window);
 void SetWindowText(HWND window, std::string_view text);

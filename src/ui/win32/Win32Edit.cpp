@@ -1,6 +1,10 @@
 // Text fields: see Win32Edit.h.
 #include "ui/win32/Win32Edit.h"
 
+#include <cwchar>
+
+#include "ui/win32/TypableText.h"
+
 namespace ringlook::win32 {
 
 namespace {
@@ -10,6 +14,20 @@ constexpr COLORREF kAlert = RGB(255, 100, 100);
 HBRUSH AlertBrush() {
   static const HBRUSH brush = CreateSolidBrush(kAlert);
   return brush;
+}
+
+// The clipboard's text as the system holds it, in UTF-16; empty when it holds none.
+std::wstring ClipboardText(HWND owner) {
+  if (IsClipboardFormatAvailable(CF_UNICODETEXT) == FALSE || OpenClipboard(owner) == FALSE) return {};
+  std::wstring text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
 }
 
 }  // namespace
@@ -63,10 +81,19 @@ bool Win32TextField<Interface>::Subclassed(UINT message, WPARAM wParam, LPARAM l
     if (key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) result |= DLGC_WANTMESSAGE;
     return true;
   }
+  const bool multiLine = (GetWindowLongA(this->Handle(), GWL_STYLE) & ES_MULTILINE) != 0;
+  if (message == WM_PASTE) {
+    // Replacing the selection would also write into a read-only field, which takes no paste.
+    if (!ReadOnly()) {
+      const std::string typable = TypableText(ClipboardText(this->Handle()), multiLine);
+      SendMessageA(this->Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typable.c_str()));
+    }
+    result = 0;
+    return true;
+  }
   if (message != WM_CHAR || !this->OnKeyPress) return false;
   char key = static_cast<char>(wParam);
   this->OnKeyPress(key);
-  const bool multiLine = (GetWindowLongA(this->Handle(), GWL_STYLE) & ES_MULTILINE) != 0;
   // A swallowed key, or Enter in a one-line field (which would only beep), goes no further.
   if (key == 0 || (key == '\r' && !multiLine)) {
     result = 0;

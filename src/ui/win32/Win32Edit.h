@@ -1,5 +1,6 @@
 // One-line (EDIT) and multi-line text fields. Every typed character goes to
-// OnKeyPress first, Enter included; the length limit is the control's own.
+// OnKeyPress first, Enter included; pasted text goes in as typable text
+// (TypableText.h); the length limit is the control's own.
 #pragma once
 
 #include "ui/Edit.h"

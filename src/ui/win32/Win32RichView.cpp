@@ -9,8 +9,6 @@ namespace ringlook::win32 {
 
 namespace {
 
-constexpr UINT kCodePage = 1252;
-
 const char* RichEditClass() {
   static const HMODULE library = LoadLibraryA("msftedit.dll");
   (void)library;
