@@ -23,6 +23,8 @@ TEST(WebAddress, OnlyWebAndMailAddressesGoToTheShell) {
            {"\\\\server\\share\\run.bat", ""},
            {"notes://server/db", ""},
            {"http://", ""},
+           {"http:///C:/Windows/System32/calc.exe", ""},
+           {"ftp://\\\\server\\share", ""},
            {"www.", ""},
            {"", ""},
        }) {

@@ -27,10 +27,18 @@ void CopyInto(char (&field)[N], std::string_view text) {
 
 std::string WebAddress(std::string_view clicked) {
   const std::string upper = UpperCased(clicked);
-  for (const char* scheme : {"HTTP://", "HTTPS://", "FTP://", "MAILTO:"}) {
-    if (upper.rfind(scheme, 0) == 0 && upper.size() > std::strlen(scheme)) return std::string(clicked);
+  const auto startsWith = [&upper](std::string_view prefix) {
+    return upper.size() > prefix.size() && upper.compare(0, prefix.size(), prefix) == 0;
+  };
+  // A web address names a host first: "http:///..." would name a path on this machine.
+  for (const std::string_view scheme : {"HTTP://", "HTTPS://", "FTP://"}) {
+    if (startsWith(scheme)) {
+      const char next = upper[scheme.size()];
+      return next != '/' && next != '\\' ? std::string(clicked) : std::string();
+    }
   }
-  if (upper.rfind("WWW.", 0) == 0 && upper.size() > 4) return "http://" + std::string(clicked);
+  if (startsWith("MAILTO:")) return std::string(clicked);
+  if (startsWith("WWW.")) return "http://" + std::string(clicked);
   return {};
 }
 
