@@ -2,9 +2,9 @@
 # Installs the Debian packages Ringlook needs to build (librsvg2-bin draws the
 # icon sizes), test, measure (iproute2 gives the benchmark a loopback of its
 # own), package (dpkg-dev and file for the package's dependencies), run and
-# look at itself (a desktop under Xvfb: window manager, task bar with a
-# tray, notifications; the accessibility bus and its Python client). Does
-# nothing when they are all there already.
+# look at itself (a desktop under Xvfb: window manager, task bar with a tray,
+# notifications; the accessibility bus and its Python client), or the packages
+# named as arguments instead. Does nothing when they are all there already.
 set -euo pipefail
 
 packages=(
@@ -18,6 +18,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core openbox tint2 dunst
   dbus-x11 at-spi2-core python3-pyatspi
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 // The whole window logic on in-memory controls, wired as the program wires it
 // on Qt: the five windows, a manual clock, the in-memory socket, store and
-// autostart entry. For benchmarks, fuzzing and other runs without a display.
+// autostart entry (or others handed in). For tests, benchmarks, fuzzing and
+// other runs without a display.
 #pragma once
 
 #include <string>
@@ -20,9 +21,12 @@
 namespace ringlook {
 
 struct HeadlessProgram {
-  HeadlessProgram()
-      : main(mainControls.Controls(), TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart,
-                                                              [] { return std::string("/"); }, "/usr/bin/ringlook"}),
+  explicit HeadlessProgram(SettingsStore* storeOverride = nullptr, AutostartEntry* autostartOverride = nullptr)
+      : store(storeOverride != nullptr ? *storeOverride : memoryStore),
+        autostart(autostartOverride != nullptr ? *autostartOverride : memoryAutostart),
+        main(mainControls.Controls(),
+             TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart,
+                                     [] { return std::string("/home/user"); }, "/opt/ringlook/bin/ringlook"}),
         setup(setupControls.Controls(), main),
         edit(editControls.Controls()),
         sentMSG(sentMSGControls.Controls(), main),
@@ -33,10 +37,9 @@ struct HeadlessProgram {
     app.SetTitle(kApplicationTitle);
   }
 
-  // Connected to a server that has accepted, with a nickname set.
-  void Connect(const std::string& nickname = "Jan") {
-    setupControls.Edit2.SetText(nickname);
-    socket.SetAddress("127.0.0.1");
+  // Connects to a dotted address and lets the server accept.
+  void Connect(const std::string& address = "192.168.1.10") {
+    socket.SetAddress(address);
     socket.SetActive(true);
     socket.AcceptConnection();
   }
@@ -44,8 +47,10 @@ struct HeadlessProgram {
   ui::ManualEventLoop loop;
   ui::MemoryApplication app{loop};
   net::MemoryClientSocket socket{loop};
-  settings::MemorySettingsStore store;
-  settings::MemoryAutostartEntry autostart;
+  settings::MemorySettingsStore memoryStore;
+  settings::MemoryAutostartEntry memoryAutostart;
+  SettingsStore& store;
+  AutostartEntry& autostart;
   ui::MemoryFormRinglook mainControls{loop};
   ui::MemoryFormSetup setupControls;
   ui::MemoryFormEdit editControls;

@@ -1,42 +1,30 @@
-// The whole program in the test process, on its real Qt windows, socket and
-// settings file, talking to the reference server over 127.0.0.1: start-up reads the settings and connects,
-// today's calls fill the list, new calls land on top, searches find and the
-// search bar closes back to today's calls, messages go both ways between two
-// users, and the status bar follows the link as the server goes away.
+// A working day of the whole program, on its real Qt windows, socket and
+// settings files, against the reference server on the program's own port 6661
+// of 127.0.0.1: start-up connects and today's calls fill the list, a new call
+// lands on top, a search finds and its bar closes back to today's calls, a
+// changed entry rewrites its lines, two users write to each other, a second
+// user under a name in use is told so, and the server goes away and comes back.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDateTime>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <functional>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "Desk.h"
+#include "UserSteps.h"
 #include "calls/CallerLine.h"
 #include "server/RingServer.h"
 #include "server/Store.h"
-#include "ui/qt/QtProgram.h"
 
-namespace ringlook {
+namespace ringlook::e2e {
 namespace {
-
-// Runs the event loop until done() holds or the time is up.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
-  QElapsedTimer elapsed;
-  elapsed.start();
-  while (!done()) {
-    if (elapsed.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
-  }
-  return true;
-}
 
 // Counts the times a window is shown.
 class ShowCounter : public QObject {
@@ -59,128 +47,197 @@ class ShowCounter : public QObject {
   int& showings_;
 };
 
-class EndToEnd : public ::testing::Test {
+std::vector<std::string> Items(const ui::ComboBox& box) {
+  std::vector<std::string> items;
+  for (int i = 0; i < box.Count(); ++i) items.push_back(box.Item(i));
+  return items;
+}
+
+QDateTime Now() { return QDateTime::currentDateTime(); }
+
+class WorkingDay : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
-    serverStore = std::make_unique<server::Store>(dir.filePath("demo.db"), QDateTime::currentDateTime());
-    todaysDemoCalls = static_cast<int>(serverStore->CallsOn(QDate::currentDate()).size());
+    store = std::make_unique<server::Store>(dir.filePath("demo.db"), Now());
+    todaysCalls = static_cast<int>(store->CallsOn(QDate::currentDate()).size());
     StartServer();
-    WriteSettings({"ServerIp=string:127.0.0.1", "NickName=string:Anna", "Popup=integer:0"});
-    program =
-        std::make_unique<qt::QtProgram>(qt::QtProgram::Options{dir.filePath("config"), port, "/usr/bin/ringlook"});
-  }
-
-  // The stored settings as the program finds them at start.
-  void WriteSettings(const QStringList& lines) const {
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("config/Ringlook/Software")));
-    QFile file(dir.filePath("config/Ringlook/Software/Ringlook.conf"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write((lines.join('\n') + '\n').toUtf8());
   }
 
   void StartServer() {
-    server = std::make_unique<server::RingServer>(*serverStore, [] { return QDateTime::currentDateTime(); });
-    ASSERT_TRUE(server->Listen(QHostAddress::LocalHost, port));
-    port = server->Port();
+    server = std::make_unique<server::RingServer>(*store, Now);
+    server->SetLog([this](const QString& line) { serverLog.push_back(line); });
+    ASSERT_TRUE(server->Listen(QHostAddress::LocalHost, qt::QtClientSocket::kPort))
+        << "port 6661 of 127.0.0.1 is taken by a program outside this suite (ss -ltnp | grep 6661): "
+        << server->ErrorString().toStdString();
   }
 
-  [[nodiscard]] std::string Panel(int i) const { return program->windows.FormRinglook().StatusBar1.PanelText(i); }
-  [[nodiscard]] ui::ListBox& List() const { return program->windows.FormRinglook().ListBox1; }
-  [[nodiscard]] std::string TopNumber() const { return List().Count() > 0 ? calls::LineNumber(List().Item(0)) : ""; }
-
-  // Connected, with today's calls in the list.
-  void StartWithTodaysCalls() {
-    StartAndConnect();
-    ASSERT_TRUE(WaitUntil([&] { return List().Count() == todaysDemoCalls; })) << List().Count();
+  Desk& Open(const std::string& nickname) {
+    desks.push_back(std::make_unique<Desk>(dir.filePath(QString::number(desks.size())), nickname));
+    return *desks.back();
   }
 
-  void StartAndConnect() {
-    program->windows.MainForm().show();
-    program->formRinglook.FormActivate();
-    ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "   Verbonden"; })) << Panel(0);
+  // The server knows its users by these nicknames, in the order they connected.
+  [[nodiscard]] bool ServerKnows(const std::vector<std::string>& nicknames) const {
+    return WaitUntil([&] { return server->Nicknames() == nicknames; });
+  }
+
+  [[nodiscard]] int NicknamesReceived() const {
+    return static_cast<int>(std::count_if(serverLog.begin(), serverLog.end(), [](const QString& line) {
+      return line.startsWith("<- ") && line.contains(": NICK^");
+    }));
   }
 
   QTemporaryDir dir;
-  quint16 port = 0;
-  std::unique_ptr<server::Store> serverStore;
+  std::unique_ptr<server::Store> store;
+  int todaysCalls = 0;
+  std::vector<QString> serverLog;
   std::unique_ptr<server::RingServer> server;
-  std::unique_ptr<qt::QtProgram> program;
-  int todaysDemoCalls = 0;
+  // After the server: the programs leave first, with their links open.
+  std::vector<std::unique_ptr<Desk>> desks;
 };
 
-TEST_F(EndToEnd, StartUpConnectsAndTodaysCallsFillTheList) {
-  StartWithTodaysCalls();
-  EXPECT_EQ(program->windows.FormRinglook().Self.Caption(), "Ringlook v2.54");
-  EXPECT_EQ(program->formSetup.Controls.Edit2.Text(), "Anna");
-  for (int i = 0; i < List().Count(); ++i) {
-    EXPECT_FALSE(calls::LineNumber(List().Item(i)).empty()) << List().Item(i);
-  }
-  EXPECT_EQ(Panel(1).rfind("  Aantal (vandaag) : ", 0), 0u) << Panel(1);
-  EXPECT_FALSE(program->formRinglook.LiveList);
+TEST_F(WorkingDay, StartUpConnectsAndTodaysCallsFillTheList) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
+  EXPECT_EQ(anna.Main().Self.Caption(), "Ringlook v2.54");
+  EXPECT_EQ(anna.program.formSetup.Controls.Edit2.Text(), "Anna");
+  for (const std::string& line : anna.Lines()) EXPECT_FALSE(calls::LineNumber(line).empty()) << line;
+  EXPECT_EQ(anna.Panel(1).rfind("  Aantal (vandaag) : ", 0), 0u) << anna.Panel(1);
+  EXPECT_FALSE(anna.program.formRinglook.LiveList);
 }
 
-TEST_F(EndToEnd, ANewCallLandsOnTopWithTheCountAndTheTitle) {
-  StartWithTodaysCalls();
+TEST_F(WorkingDay, ANewCallLandsOnTopWithTheCountAndTheTitle) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
   const net::CallerRecord call = server->InjectCall("0529481516", "lijn 2");
-  ASSERT_TRUE(WaitUntil([&] { return List().Count() == todaysDemoCalls + 1; })) << List().Count();
-  EXPECT_EQ(TopNumber(), "0529481516");
-  EXPECT_EQ(calls::LineName(List().Item(0)), "Loodgietersbedrijf Bosman");
-  EXPECT_EQ(program->application.Title(), "Loodgietersbedrijf Bosman");
-  EXPECT_TRUE(program->windows.FormRinglook().Timer1.Enabled());
+  ASSERT_TRUE(WaitUntil([&] { return anna.List().Count() == todaysCalls + 1; })) << anna.List().Count();
+  EXPECT_EQ(calls::LineNumber(anna.List().Item(0)), "0529481516");
+  EXPECT_EQ(calls::LineName(anna.List().Item(0)), "Loodgietersbedrijf Bosman");
+  EXPECT_EQ(anna.program.application.Title(), "Loodgietersbedrijf Bosman");
+  EXPECT_TRUE(anna.Main().Timer1.Enabled());
   // The count follows as a text of its own, kept apart by the server's gap.
-  ASSERT_TRUE(WaitUntil([&] { return Panel(1) == "  Caller(s) today : " + call.TodayCount; })) << Panel(1);
+  ASSERT_TRUE(WaitUntil([&] { return anna.Panel(1) == "  Caller(s) today : " + call.TodayCount; })) << anna.Panel(1);
 }
 
-TEST_F(EndToEnd, ASearchFindsAndClosingTheBarBringsBackTodaysCalls) {
-  StartWithTodaysCalls();
-  const ui::FormRinglookControls& bar = program->windows.FormRinglook();
+TEST_F(WorkingDay, ASearchFindsAndClosingTheBarBringsBackTodaysCalls) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
+  const ui::FormRinglookControls& bar = anna.Main();
   bar.Find1.OnClick();
-  EXPECT_EQ(List().Count(), 0);
+  EXPECT_EQ(anna.List().Count(), 0);
   bar.Edit1.SetText("bakkerij");
   bar.Button2.OnClick();
   EXPECT_FALSE(bar.Button2.Enabled());
   ASSERT_TRUE(WaitUntil([&] { return bar.Button2.Enabled(); }));
-  EXPECT_EQ(Panel(1), "  Gevonden : " + std::to_string(List().Count()));
-  ASSERT_GT(List().Count(), 0);
-  for (int i = 0; i < List().Count(); ++i) EXPECT_EQ(calls::LineName(List().Item(i)), "Bakkerij De Korenaar");
+  EXPECT_EQ(anna.Panel(1), "  Gevonden : " + std::to_string(anna.List().Count()));
+  ASSERT_GT(anna.List().Count(), 0);
+  for (const std::string& line : anna.Lines()) EXPECT_EQ(calls::LineName(line), "Bakkerij De Korenaar");
   bar.Button1.OnClick();
   EXPECT_FALSE(bar.Panel2.Visible());
-  ASSERT_TRUE(WaitUntil([&] { return List().Count() == todaysDemoCalls; })) << List().Count();
+  ASSERT_TRUE(WaitUntil([&] { return anna.List().Count() == todaysCalls; })) << anna.List().Count();
 }
 
-TEST_F(EndToEnd, ChangingANameRewritesEveryLineOfThatNumber) {
-  StartWithTodaysCalls();
+TEST_F(WorkingDay, ChangingANameRewritesEveryLineOfThatNumber) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
   const std::string number = "0384211234";
   std::vector<int> lines;
-  for (int i = 0; i < List().Count(); ++i) {
-    if (calls::LineNumber(List().Item(i)) == number) lines.push_back(i);
+  for (int i = 0; i < anna.List().Count(); ++i) {
+    if (calls::LineNumber(anna.List().Item(i)) == number) lines.push_back(i);
   }
-  ASSERT_FALSE(lines.empty()) << "the demo data calls this number today";
-  List().SetItemIndex(lines.back());
-  const ui::FormEditControls& dialog = program->windows.FormEdit();
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (!dialog.Self.Visible() || !dialog.Edit1.Enabled()) return;
-    EXPECT_EQ(dialog.Edit2.Text(), number);
-    dialog.Edit1.SetText("Bakkerij Korenaar BV");
-    dialog.Button2.OnClick();
+  ASSERT_GT(lines.size(), 1u) << "the demo data calls this number more than once today";
+  anna.List().SetItemIndex(lines.back());
+  const ui::FormEditControls& dialog = anna.program.windows.FormEdit();
+  const UserSteps user({{[&] { return dialog.Self.Visible() && dialog.Edit1.Enabled(); },
+                         [&] {
+                           EXPECT_EQ(dialog.Edit2.Text(), number);
+                           dialog.Edit1.SetText("Bakkerij Korenaar BV");
+                           Click(anna.program.windows.EditForm(), "Button2");
+                         }}});
+  anna.List().OnDblClick();
+  ASSERT_TRUE(user.Done());
+  ASSERT_TRUE(WaitUntil([&] { return calls::LineName(anna.List().Item(lines.front())) == "Bakkerij Korenaar BV"; }));
+  for (int i : lines) EXPECT_EQ(calls::LineName(anna.List().Item(i)), "Bakkerij Korenaar BV") << i;
+  EXPECT_EQ(anna.List().Count(), todaysCalls);
+}
+
+// Bert writes to Anna from his menu; Anna answers from the messages window.
+TEST_F(WorkingDay, TwoUsersWriteToEachOtherAndNeitherIsOfferedTheirOwnName) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
+  Desk& bert = Open("Bert");
+  ASSERT_TRUE(bert.ConnectWithCalls(todaysCalls));
+  anna.SignOn();
+  bert.SignOn();
+  ASSERT_TRUE(ServerKnows({"Anna", "Bert"}));
+
+  // One user's message windows, and what the test saw in them.
+  struct Side {
+    explicit Side(Desk& desk)
+        : messages(desk.program.windows.MSGForm()),
+          view(desk.program.windows.FormMSG().RichOntvang),
+          sendDialog(desk.program.windows.SentMSGForm()),
+          send(desk.program.windows.FormSentMSG()) {}
+    qt::QtDialogForm& messages;
+    const ui::RichView& view;
+    qt::QtDialogForm& sendDialog;
+    const ui::FormSentMSGControls& send;
+    std::vector<std::string> offered;
+    std::string preselected;
+    std::string shown;
+    bool onTopWhileShown = false;
+  };
+  Side a(anna);
+  Side b(bert);
+  auto namesIn = [](const Side& side) { return side.sendDialog.isVisible() && side.send.ComboBox1.Enabled(); };
+  auto write = [](Side& side, const std::string& text) {
+    ui::ComboBox& names = side.send.ComboBox1;
+    side.offered = Items(names);
+    if (names.ItemIndex() >= 0) side.preselected = names.Item(names.ItemIndex());
+    if (names.ItemIndex() < 0) names.SetItemIndex(0);
+    side.send.Memo1.SetText(text);
+    Click(side.sendDialog, "Button2");
+  };
+  auto read = [](Side& side, const char* button) {
+    side.shown = side.view.Text();
+    side.onTopWhileShown = side.messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    Click(side.messages, button);
+  };
+  const UserSteps users({
+      {[&] { return namesIn(b); }, [&] { write(b, "Hallo Anna, zie www.test.nl"); }},
+      {[&] { return a.messages.isVisible(); }, [&] { read(a, "Button2"); }},  // Beantwoorden
+      {[&] { return namesIn(a); }, [&] { write(a, "Hoi Bert"); }},
+      {[&] { return b.messages.isVisible(); }, [&] { read(b, "Button1"); }},  // Sluiten
   });
-  poll.start(20);
-  List().OnDblClick();
-  poll.stop();
-  ASSERT_TRUE(WaitUntil([&] { return calls::LineName(List().Item(lines.front())) == "Bakkerij Korenaar BV"; }));
-  for (int i : lines) EXPECT_EQ(calls::LineName(List().Item(i)), "Bakkerij Korenaar BV") << i;
-  EXPECT_EQ(List().Count(), todaysDemoCalls);
+  bert.Main().Sentmassage1.OnClick();
+  ASSERT_TRUE(WaitUntil([&] { return users.Done() && !a.messages.isVisible() && !b.messages.isVisible(); }))
+      << "steps taken: " << users.Taken();
+
+  EXPECT_EQ(b.offered, std::vector<std::string>{"Anna"});
+  EXPECT_EQ(a.offered, std::vector<std::string>{"Bert"});
+  EXPECT_EQ(a.preselected, "Bert") << "the one who wrote is chosen for the answer";
+  const std::string rule = "\r\n" + std::string(55, '-') + "\r\n";
+  EXPECT_EQ(a.shown.rfind(rule + "Bericht van : Bert  (", 0), 0u) << a.shown;
+  EXPECT_TRUE(a.shown.ends_with(")\r\n\r\nHallo Anna, zie www.test.nl")) << a.shown;
+  EXPECT_EQ(b.shown.rfind(rule + "Bericht van : Anna  (", 0), 0u) << b.shown;
+  EXPECT_TRUE(b.shown.ends_with(")\r\n\r\nHoi Bert")) << b.shown;
+  EXPECT_TRUE(a.onTopWhileShown);
+  EXPECT_TRUE(b.onTopWhileShown);
+  EXPECT_FALSE(a.messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+      << "Beantwoorden took it out of the top layer";
+  EXPECT_EQ(anna.program.formRinglook.LastCorrespondent, "Bert");
+  EXPECT_EQ(bert.program.formRinglook.LastCorrespondent, "Anna");
 }
 
 // The first message opens the messages window modally; the second arrives
 // while the first dispatch waits in that window's loop.
-TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAgain) {
-  StartWithTodaysCalls();
-  program->formRinglook.Timer3Timer();
-  ASSERT_TRUE(WaitUntil([&] { return server->Nicknames() == std::vector<std::string>{"Anna"}; }));
-  qt::QtDialogForm& window = program->windows.MSGForm();
+TEST_F(WorkingDay, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAgain) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
+  anna.SignOn();
+  ASSERT_TRUE(ServerKnows({"Anna"}));
+  qt::QtDialogForm& window = anna.program.windows.MSGForm();
   int showings = 0;
   ShowCounter counter(window, showings);
   static int recursiveShowings = 0;
@@ -189,111 +246,85 @@ TEST_F(EndToEnd, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownAga
       qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
         if (text.contains(QStringLiteral("Recursive call"))) ++recursiveShowings;
       });
-  const ui::RichView& view = program->windows.FormMSG().RichOntvang;
-  enum class Step { WaitForWindow, WaitForSecond, Closed } step = Step::WaitForWindow;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (step == Step::WaitForWindow && window.isVisible()) {
-      server->Deliver("Anna", "Bert", "tweede");
-      step = Step::WaitForSecond;
-    } else if (step == Step::WaitForSecond && view.Text().find("tweede") != std::string::npos) {
-      program->windows.FormMSG().Self.Close(ui::ModalResult::Cancel);
-      step = Step::Closed;
-    }
+  const ui::RichView& view = anna.program.windows.FormMSG().RichOntvang;
+  const UserSteps user({
+      {[&] { return window.isVisible(); }, [&] { server->Deliver("Anna", "Bert", "tweede"); }},
+      {[&] { return view.Text().find("tweede") != std::string::npos; }, [&] { Click(window, "Button1"); }},
   });
-  poll.start(20);
   server->Deliver("Anna", "Piet", "eerste");
-  const bool closed = WaitUntil([&] { return step == Step::Closed && !window.isVisible(); }, 10000);
+  const bool closed = WaitUntil([&] { return user.Done() && !window.isVisible(); });
   qInstallMessageHandler(previous);
-  ASSERT_TRUE(closed);
+  ASSERT_TRUE(closed) << "steps taken: " << user.Taken();
   EXPECT_EQ(recursiveShowings, 0) << "a second modal showing of the open window";
   const std::string shown = view.Text();
   EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Bert")) << shown;
   EXPECT_EQ(showings, 1);
-  EXPECT_EQ(program->formRinglook.LastCorrespondent, "Bert");
+  EXPECT_EQ(anna.program.formRinglook.LastCorrespondent, "Bert");
 }
 
-// Bert, a second user on a bare socket, writes to Anna. The user's steps run
-// from a poll while the windows wait in their modal loops; each click is posted
-// so that the poll is free again while the click's own modal loop runs.
-TEST_F(EndToEnd, AMessageOpensTheMessagesWindowAndTheAnswerGoesBackWithoutTheUsersOwnName) {
-  StartWithTodaysCalls();
-  program->formRinglook.Timer3Timer();
-  QTcpSocket bert;
-  QByteArray toBert;
-  QObject::connect(&bert, &QTcpSocket::readyRead, [&] { toBert += bert.readAll(); });
-  bert.connectToHost(QHostAddress::LocalHost, port);
-  ASSERT_TRUE(WaitUntil([&] { return bert.state() == QAbstractSocket::ConnectedState; }));
-  bert.write("NICK^Bert");
-  ASSERT_TRUE(WaitUntil([&] { return server->Nicknames() == std::vector<std::string>{"Anna", "Bert"}; }));
+TEST_F(WorkingDay, ASecondUserUnderANameInUseIsToldAndStopsSendingIt) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
+  anna.SignOn();
+  ASSERT_TRUE(ServerKnows({"Anna"}));
+  Desk& second = Open("Anna");
+  ASSERT_TRUE(second.ConnectWithCalls(todaysCalls));
 
-  qt::QtDialogForm& messages = program->windows.MSGForm();
-  qt::QtDialogForm& sendDialog = program->windows.SentMSGForm();
-  const ui::FormSentMSGControls& send = program->windows.FormSentMSG();
-  auto click = [](QWidget& window, const char* button) {
-    QPushButton* pressed = window.findChild<QPushButton*>(QString::fromLatin1(button));
-    QTimer::singleShot(0, pressed, &QPushButton::click);
-  };
-  std::string shown;
-  bool onTopWhileShown = false;
-  std::vector<std::string> recipients;
-  std::string chosen;
-  enum class Step { Reading, Answering, Sent } step = Step::Reading;
-  QTimer user;
-  QObject::connect(&user, &QTimer::timeout, [&] {
-    if (step == Step::Reading && messages.isVisible()) {
-      shown = program->windows.FormMSG().RichOntvang.Text();
-      onTopWhileShown = messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-      click(messages, "Button2");
-      step = Step::Answering;
-    } else if (step == Step::Answering && sendDialog.isVisible() && send.ComboBox1.Enabled()) {
-      for (int i = 0; i < send.ComboBox1.Count(); ++i) recipients.push_back(send.ComboBox1.Item(i));
-      chosen = send.ComboBox1.Item(send.ComboBox1.ItemIndex());
-      send.Memo1.SetText("Hoi Bert");
-      click(sendDialog, "Button2");
-      step = Step::Sent;
-    }
-  });
-  user.start(20);
-  bert.write("MSG^Anna^Bert^Hallo Anna, zie www.test.nl");
-  ASSERT_TRUE(WaitUntil([&] { return toBert.contains("MSG^Anna^Hoi Bert"); }, 10000)) << toBert.toStdString();
-  ASSERT_TRUE(WaitUntil([&] { return !messages.isVisible() && !sendDialog.isVisible(); }));
+  QString told;
+  const UserSteps user({{[] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr; },
+                         [&] {
+                           auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                           told = box->text();
+                           box->button(QMessageBox::Ok)->click();
+                         }}});
+  second.SignOn();
+  ASSERT_TRUE(WaitUntil([&] { return user.Done() && QApplication::activeModalWidget() == nullptr; }));
+  EXPECT_EQ(told, "Your Nickname already excists!");
+  EXPECT_EQ(second.program.formSetup.Controls.Edit2.Text(), "");
+  EXPECT_EQ(second.StoredNickname(), "");
 
-  EXPECT_EQ(shown, program->formRinglook.LastMessageBlock);
-  EXPECT_EQ(shown.rfind("\r\n" + std::string(55, '-') + "\r\nBericht van : Bert  (", 0), 0u) << shown;
-  EXPECT_TRUE(shown.ends_with(")\r\n\r\nHallo Anna, zie www.test.nl")) << shown;
-  EXPECT_TRUE(onTopWhileShown);
-  EXPECT_FALSE(messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-      << "Beantwoorden took it out of the top layer";
-  EXPECT_EQ(recipients, std::vector<std::string>{"Bert"});
-  EXPECT_EQ(chosen, "Bert");
-  EXPECT_EQ(program->formRinglook.LastCorrespondent, "Bert");
+  // The next minute's turn sends nothing; a search after it shows the server has read past it.
+  const int nicknamesSent = NicknamesReceived();
+  second.SignOn();
+  second.Main().Find1.OnClick();
+  second.Main().Edit1.SetText("bakkerij");
+  second.Main().Button2.OnClick();
+  ASSERT_TRUE(WaitUntil([&] { return second.Main().Button2.Enabled(); }));
+  EXPECT_EQ(NicknamesReceived(), nicknamesSent);
+  EXPECT_EQ(server->Nicknames(), std::vector<std::string>{"Anna"});
 }
 
-TEST_F(EndToEnd, ServerGoingAwayShowsNotConnectedAndTheStatusBarReconnects) {
-  StartWithTodaysCalls();
+TEST_F(WorkingDay, TheServerStoppedAndStartedAgainIsReconnectedFromTheStatusBar) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
   server.reset();
-  ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "  Geen verbinding"; })) << Panel(0);
-  EXPECT_EQ(program->windows.FormRinglook().StatusBar1.PanelBevel(0), ui::Bevel::Raised);
-  EXPECT_EQ(program->windows.FormRinglook().ListBox1.Count(), 0);
-  StartServer();
-  program->windows.FormRinglook().StatusBar1.OnClick();
-  ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "   Verbonden"; })) << Panel(0);
+  ASSERT_TRUE(WaitUntil([&] { return anna.Panel(0) == "  Geen verbinding"; })) << anna.Panel(0);
+  EXPECT_EQ(anna.Main().StatusBar1.PanelBevel(0), ui::Bevel::Raised);
+  EXPECT_EQ(anna.List().Count(), 0);
+  ASSERT_NO_FATAL_FAILURE(StartServer());
+  anna.Main().StatusBar1.OnClick();
+  ASSERT_TRUE(WaitUntil([&] { return anna.Panel(0) == "   Verbonden"; })) << anna.Panel(0);
+  ASSERT_TRUE(WaitUntil([&] { return anna.List().Count() == todaysCalls; })) << anna.List().Count();
 }
 
-TEST_F(EndToEnd, SettingsDialogDropsTheLinkAndItsOkReconnects) {
-  StartAndConnect();
-  QTimer::singleShot(300, [&] {
-    EXPECT_EQ(Panel(0), "  Geen verbinding");
-    program->formSetup.Controls.Button1.OnClick();
-  });
-  program->windows.FormRinglook().Setup1.OnClick();
-  EXPECT_EQ(program->socket.Host(), "127.0.0.1");
-  ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "   Verbonden"; })) << Panel(0);
+TEST_F(WorkingDay, TheSettingsDialogDropsTheLinkAndItsOkReconnects) {
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.Connect());
+  std::string whileOpen;
+  const UserSteps user({{[&] { return anna.program.windows.SetupForm().isVisible(); },
+                         [&] {
+                           whileOpen = anna.Panel(0);
+                           Click(anna.program.windows.SetupForm(), "Button1");
+                         }}});
+  anna.Main().Setup1.OnClick();
+  ASSERT_TRUE(user.Done());
+  EXPECT_EQ(whileOpen, "  Geen verbinding");
+  EXPECT_EQ(anna.program.socket.Host(), "127.0.0.1");
+  ASSERT_TRUE(WaitUntil([&] { return anna.Panel(0) == "   Verbonden"; })) << anna.Panel(0);
 }
 
 }  // namespace
-}  // namespace ringlook
+}  // namespace ringlook::e2e
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,4 +1,4 @@
-// The main window and the settings dialog on in-memory controls, a manual clock,
+// The whole window logic on in-memory controls, a manual clock,
 // the in-memory socket and a scripted desktop: the whole window logic runs in a
 // test exactly as in the program, minutes in microseconds.
 #pragma once
@@ -8,15 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "main/TFormRinglook.h"
-#include "messaging/TFormMSG.h"
-#include "messaging/TFormSentMSG.h"
-#include "net/memory/MemoryClientSocket.h"
-#include "records/TFormEdit.h"
-#include "settings/TFormSetup.h"
-#include "ui/memory/ManualEventLoop.h"
-#include "ui/memory/MemoryApplication.h"
-#include "ui/memory/MemoryWindows.h"
+#include "main/HeadlessProgram.h"
 
 namespace ringlook::testing {
 
@@ -38,49 +30,21 @@ class MockAutostartEntry : public AutostartEntry {
   MOCK_METHOD(void, Remove, (), (override));
 };
 
-struct MainWindowHarness {
-  explicit MainWindowHarness(SettingsStore* storeOverride = nullptr, AutostartEntry* autostartOverride = nullptr)
-      : store(storeOverride != nullptr ? *storeOverride : mockStore),
-        autostart(autostartOverride != nullptr ? *autostartOverride : mockAutostart),
-        main(mainControls.Controls(),
-             TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart,
-                                     [] { return std::string("/home/user"); }, "/opt/ringlook/bin/ringlook"}),
-        setup(setupControls.Controls(), main),
-        edit(editControls.Controls()),
-        sentMSG(sentMSGControls.Controls(), main),
-        msg(msgControls.Controls(), main) {
-    main.AttachSetup(setup);
-    main.AttachEdit(edit);
-    main.AttachMessaging(sentMSG, msg);
-    app.SetTitle("Ringlook");
-  }
-
-  // Connects to a dotted address and lets the server accept.
-  void Connect(const std::string& address = "192.168.1.10") {
-    socket.SetAddress(address);
-    socket.SetActive(true);
-    socket.AcceptConnection();
-  }
-  [[nodiscard]] std::string Panel(int i) const { return mainControls.StatusBar1.PanelText(i); }
-  [[nodiscard]] ui::Bevel Bevel0() const { return mainControls.StatusBar1.PanelBevel(0); }
-
-  ui::ManualEventLoop loop;
-  ui::MemoryApplication app{loop};
-  net::MemoryClientSocket socket{loop};
+// The mocks come first, so they exist before the program takes them.
+struct MockServices {
   ::testing::NiceMock<MockSettingsStore> mockStore;
   ::testing::NiceMock<MockAutostartEntry> mockAutostart;
-  SettingsStore& store;
-  AutostartEntry& autostart;
-  ui::MemoryFormRinglook mainControls{loop};
-  ui::MemoryFormSetup setupControls;
-  ui::MemoryFormEdit editControls;
-  ui::MemoryFormSentMSG sentMSGControls;
-  ui::MemoryFormMSG msgControls;
-  TFormRinglook main;
-  TFormSetup setup;
-  TFormEdit edit;
-  TFormSentMSG sentMSG;
-  TFormMSG msg;
+};
+
+// The headless program with a scripted store and autostart entry, unless the
+// test hands in others.
+struct MainWindowHarness : MockServices, HeadlessProgram {
+  explicit MainWindowHarness(SettingsStore* storeOverride = nullptr, AutostartEntry* autostartOverride = nullptr)
+      : HeadlessProgram(storeOverride != nullptr ? storeOverride : &mockStore,
+                        autostartOverride != nullptr ? autostartOverride : &mockAutostart) {}
+
+  [[nodiscard]] std::string Panel(int i) const { return mainControls.StatusBar1.PanelText(i); }
+  [[nodiscard]] ui::Bevel Bevel0() const { return mainControls.StatusBar1.PanelBevel(0); }
 };
 
 }  // namespace ringlook::testing

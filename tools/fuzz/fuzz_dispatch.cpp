@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::deque<std::string> texts = Texts(std::string_view(reinterpret_cast<const char*>(data) + 1, size - 1));
 
   HeadlessProgram program;
-  program.Connect("Jan");
+  program.setupControls.Edit2.SetText("Jan");
+  program.Connect();
   program.setupControls.CheckBox2.SetChecked((settings & 1U) != 0);
   program.mainControls.Panel2.SetVisible((settings & 2U) != 0);
   if ((settings & 4U) != 0) program.msgControls.Self.Show();

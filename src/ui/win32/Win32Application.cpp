@@ -1,0 +1,239 @@
+// The application on Win32: see Win32Application.h.
+#include "ui/win32/Win32Application.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "common/Text.h"
+#include "ui/win32/Win32Child.h"
+#include "ui/win32/Win32EventPump.h"
+
+namespace ringlook::win32 {
+
+namespace {
+
+constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kTrayId = 1;
+
+template <std::size_t N>
+void CopyInto(char (&field)[N], std::string_view text) {
+  const std::size_t length = std::min(text.size(), N - 1);
+  std::memcpy(field, text.data(), length);
+  field[length] = '\0';
+}
+
+}  // namespace
+
+std::string WebAddress(std::string_view clicked) {
+  const std::string upper = UpperCased(clicked);
+  const auto startsWith = [&upper](std::string_view prefix) {
+    return upper.size() > prefix.size() && upper.compare(0, prefix.size(), prefix) == 0;
+  };
+  // A web address names a host first: "http:///..." would name a path on this machine.
+  for (const std::string_view scheme : {"HTTP://", "HTTPS://", "FTP://"}) {
+    if (startsWith(scheme)) {
+      const char next = upper[scheme.size()];
+      return next != '/' && next != '\\' ? std::string(clicked) : std::string();
+    }
+  }
+  if (startsWith("MAILTO:")) return std::string(clicked);
+  if (startsWith("WWW.")) return "http://" + std::string(clicked);
+  return {};
+}
+
+Win32Application::Win32Application(const Clock& clock) : clock_(clock) {
+  const int left = GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int top = GetSystemMetrics(SM_CYSCREEN) / 2;
+  CreateHandle(0, WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, "", RECT{left, top, left, top},
+               nullptr);
+  SetName(Handle(), "Application");
+}
+
+Win32Application::~Win32Application() {
+  if (!trayIcon_) return;
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Handle();
+  icon.uID = kTrayId;
+  Shell_NotifyIconA(NIM_DELETE, &icon);
+}
+
+void Win32Application::AttachMainForm(Win32Form& mainForm) {
+  mainForm_ = &mainForm;
+  mainForm.OnMinimize = [this] { Minimize(); };
+}
+
+void Win32Application::ShowMainForm() {
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  if (mainForm_ != nullptr) mainForm_->Show();
+}
+
+void Win32Application::SetTitle(std::string_view title) {
+  title_.assign(title);
+  SetWindowText(Handle(), title);
+}
+
+void Win32Application::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }
+
+void Win32Application::Restore() {
+  if (IsIconic(Handle()) != FALSE) ShowWindow(Handle(), SW_RESTORE);
+}
+
+bool Win32Application::Minimized() const { return IsIconic(Handle()) != FALSE; }
+
+void Win32Application::RaiseWithoutActivating(ui::Form& form) {
+  Restore();
+  // Through the layer above all others and back: in front of other programs'
+  // windows, which a plain raise does not reach. One that stays there already
+  // is left as it is.
+  const auto* window = dynamic_cast<const Win32Form*>(&form);
+  if (window != nullptr && window->StaysOnTop()) return;
+  form.SetStaysOnTop(true);
+  form.SetStaysOnTop(false);
+}
+
+void Win32Application::NotifyCall(std::string_view name, std::string_view number) {
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Handle();
+  icon.uID = kTrayId;
+  if (!trayIcon_) {
+    icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    icon.uCallbackMessage = kTrayMessage;
+    icon.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    if (icon.hIcon == nullptr) icon.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+    CopyInto(icon.szTip, "Ringlook");
+    trayIcon_ = Shell_NotifyIconA(NIM_ADD, &icon) != FALSE;
+    if (!trayIcon_) return;
+  }
+  icon.uFlags = NIF_INFO;
+  icon.dwInfoFlags = NIIF_INFO;
+  CopyInto(icon.szInfoTitle, name);
+  CopyInto(icon.szInfo, number);
+  Shell_NotifyIconA(NIM_MODIFY, &icon);
+}
+
+void Win32Application::ForOwnedForms(bool hide) const {
+  struct Walk {
+    HWND owner;
+    bool hide;
+  } walk{Handle(), hide};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        const auto* w = reinterpret_cast<const Walk*>(data);
+        Win32Form* form = Win32Form::Of(window);
+        if (form == nullptr || GetWindow(window, GW_OWNER) != w->owner) return TRUE;
+        if (w->hide) {
+          form->HideWithApplication();
+        } else {
+          form->ShowWithApplication();
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+}
+
+HWND Win32Application::Target() const {
+  const HWND last = GetLastActivePopup(Handle());
+  if (last != Handle() && IsWindowVisible(last) != FALSE && IsWindowEnabled(last) != FALSE) return last;
+  if (mainForm_ != nullptr && mainForm_->Visible()) return mainForm_->Handle();
+  return nullptr;
+}
+
+HWND Win32Application::BoxOwner() const {
+  // A box belongs to the window in front, or else to the main window while that
+  // is on screen; over a minimised window it stands alone so it is seen.
+  const HWND active = GetActiveWindow();
+  if (active != nullptr && active != Handle() && IsWindowVisible(active) != FALSE) return active;
+  if (mainForm_ != nullptr && mainForm_->Visible() && !Minimized()) return mainForm_->Handle();
+  return nullptr;
+}
+
+ui::MessageAnswer Win32Application::MessageBox(std::string_view text, ui::MessageKind kind) {
+  const HWND owner = BoxOwner();
+  const UINT modality = owner == nullptr ? MB_TASKMODAL | MB_SETFOREGROUND : MB_APPLMODAL;
+  const std::string shown(text);
+  switch (kind) {
+    case ui::MessageKind::Confirmation:
+      return MessageBoxA(owner, shown.c_str(), "Confirm", MB_YESNO | MB_ICONQUESTION | modality) == IDYES
+                 ? ui::MessageAnswer::Yes
+                 : ui::MessageAnswer::No;
+    case ui::MessageKind::Error:
+      MessageBoxA(owner, shown.c_str(), "Ringlook", MB_OK | MB_ICONERROR | modality);
+      break;
+    case ui::MessageKind::Information:
+      MessageBoxA(owner, shown.c_str(), "Ringlook", MB_OK | MB_ICONINFORMATION | modality);
+      break;
+  }
+  return ui::MessageAnswer::Ok;
+}
+
+void Win32Application::Beep() { MessageBeep(MB_OK); }
+
+void Win32Application::SetClipboardText(std::string_view text) {
+  if (OpenClipboard(Handle()) == FALSE) return;
+  EmptyClipboard();
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+    auto* bytes = static_cast<char*>(GlobalLock(memory));
+    std::memcpy(bytes, text.data(), text.size());
+    bytes[text.size()] = '\0';
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+
+void Win32Application::OpenAddress(std::string_view url) {
+  const std::string address = WebAddress(url);
+  if (address.empty()) return;
+  ShellExecuteA(BoxOwner(), "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+Win32HelpWindow& Win32Application::HelpWindow() {
+  if (!help_) help_ = std::make_unique<Win32HelpWindow>();
+  return *help_;
+}
+
+void Win32Application::ShowHelpContext(int context) { HelpWindow().ShowContext(context); }
+
+void Win32Application::ShowHelpTopic(std::string_view topic) { HelpWindow().ShowTopic(topic); }
+
+int Win32Application::LogicalDpi() const {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+void Win32Application::ProcessEvents(std::uint64_t deadlineTick) { ProcessEventsUntil(clock_, deadlineTick); }
+
+void Win32Application::Terminate() { RequestQuit(); }
+
+LRESULT Win32Application::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETFOCUS:
+      // Activated from the task bar: the window in front takes the focus.
+      if (const HWND target = Target()) SetFocus(target);
+      return 0;
+    case WM_SIZE:
+      // Minimised or restored, also from the task bar: the windows it owns go and come with it.
+      if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED) ForOwnedForms(wParam == SIZE_MINIMIZED);
+      return 0;
+    case WM_CLOSE:
+      // Closing the task-bar entry is closing the main window, question and all.
+      if (mainForm_ != nullptr) PostMessageA(mainForm_->Handle(), WM_CLOSE, 0, 0);
+      return 0;
+    case kTrayMessage:
+      if (lParam == WM_LBUTTONUP && mainForm_ != nullptr) {
+        Restore();
+        mainForm_->Activate();
+      }
+      return 0;
+    default:
+      return Win32Window::WindowProc(message, wParam, lParam);
+  }
+}
+
+}  // namespace ringlook::win32

@@ -1,0 +1,54 @@
+// One user's whole program in the test process: see Desk.h.
+#include "Desk.h"
+
+#include "UserSteps.h"
+#include "main/TFormRinglook.h"
+#include "ui/qt/QtSettingsStore.h"
+
+namespace ringlook::e2e {
+
+namespace {
+
+QString WithSettings(const QString& configFolder, const std::string& nickname) {
+  qt::QtSettingsStore store(configFolder + "/Ringlook");
+  store.OpenKey(kSettingsKey);
+  store.WriteString("ServerIp", "127.0.0.1");
+  store.WriteString("NickName", nickname);
+  // Off: a call would otherwise raise the window and ask the desktop for a notification.
+  store.WriteInteger("Popup", 0);
+  store.CloseKey();
+  return configFolder;
+}
+
+}  // namespace
+
+Desk::Desk(const QString& folder, const std::string& nickname)
+    : configFolder(WithSettings(folder, nickname)), program({folder, qt::QtClientSocket::kPort, "/usr/bin/ringlook"}) {}
+
+::testing::AssertionResult Desk::Connect() {
+  program.windows.MainForm().show();
+  program.formRinglook.FormActivate();
+  if (WaitUntil([&] { return Panel(0) == "   Verbonden"; })) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "not connected, the status bar says '" << Panel(0) << "'";
+}
+
+::testing::AssertionResult Desk::ConnectWithCalls(int count) {
+  ::testing::AssertionResult connected = Connect();
+  if (!connected) return connected;
+  if (WaitUntil([&] { return List().Count() == count; })) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << List().Count() << " lines in the list instead of " << count;
+}
+
+std::vector<std::string> Desk::Lines() const {
+  std::vector<std::string> lines;
+  for (int i = 0; i < List().Count(); ++i) lines.push_back(List().Item(i));
+  return lines;
+}
+
+std::string Desk::StoredNickname() const {
+  qt::QtSettingsStore store(configFolder + "/Ringlook");
+  store.OpenKey(kSettingsKey);
+  return store.ReadString("NickName");
+}
+
+}  // namespace ringlook::e2e

@@ -1,0 +1,40 @@
+// One user's whole program in the test process, on the program's own port:
+// a settings folder of its own holding the server's address and the user's
+// nickname, and what the tests read and do on its main window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "ui/WindowControls.h"
+#include "ui/qt/QtProgram.h"
+
+namespace ringlook::e2e {
+
+class Desk {
+ public:
+  Desk(const QString& folder, const std::string& nickname);
+
+  // Shows the main window and runs its first activation, which reads the
+  // settings and connects; a success once the status bar says so.
+  ::testing::AssertionResult Connect();
+  // Connected, and the list filled with count calls.
+  ::testing::AssertionResult ConnectWithCalls(int count);
+  // Sends the nickname, as the nickname timer does every minute.
+  void SignOn() { program.formRinglook.Timer3Timer(); }
+
+  [[nodiscard]] const ui::FormRinglookControls& Main() const { return program.windows.FormRinglook(); }
+  [[nodiscard]] std::string Panel(int i) const { return Main().StatusBar1.PanelText(i); }
+  [[nodiscard]] ui::ListBox& List() const { return Main().ListBox1; }
+  [[nodiscard]] std::vector<std::string> Lines() const;
+  // The stored nickname as a fresh reading of the settings file finds it.
+  [[nodiscard]] std::string StoredNickname() const;
+
+  const QString configFolder;
+  qt::QtProgram program;
+};
+
+}  // namespace ringlook::e2e

@@ -1,0 +1,392 @@
+// The five windows as built for the program, on the real Win32 controls under
+// wine: every control found by its name with its class, caption and state, the
+// limits, the menus, and how the controls behave for the logic (key preview,
+// link clicks, modal showing, minimising the application).
+#include "ui/win32/Win32Api.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cwchar>
+
+#include "common/Text.h"
+#include "ui/win32/Win32Application.h"
+#include "ui/win32/Win32Clock.h"
+#include "ui/win32/Win32EventPump.h"
+#include "ui/win32/Win32Windows.h"
+
+namespace ringlook::win32 {
+namespace {
+
+using ::testing::ElementsAre;
+
+struct Expected {
+  const char* name;
+  const char* windowClass;
+  const char* text;
+  bool visible;
+};
+
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  return name;
+}
+
+SIZE ClientSize(const Win32Form& form) {
+  RECT client{};
+  GetClientRect(form.Handle(), &client);
+  return SIZE{client.right, client.bottom};
+}
+
+void ExpectControls(const Win32Form& form, std::initializer_list<Expected> controls) {
+  for (const Expected& expected : controls) {
+    SCOPED_TRACE(expected.name);
+    const HWND control = FindByName(form.Handle(), expected.name);
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(GetAncestor(control, GA_ROOT) == form.Handle());
+    EXPECT_EQ(UpperCased(ClassOf(control)), UpperCased(expected.windowClass));  // class names ignore case
+    if (expected.text != nullptr) {
+      EXPECT_EQ(WindowText(control), expected.text);
+    }
+    EXPECT_EQ(OwnVisible(control), expected.visible);
+  }
+}
+
+// The controls a user reaches with Tab, in order, by name.
+std::vector<std::string> TabOrder(const Win32Form& form) {
+  std::vector<std::string> order;
+  const HWND first = GetNextDlgTabItem(form.Handle(), nullptr, FALSE);
+  for (HWND at = first; at != nullptr;) {
+    order.push_back(NameOf(at));
+    at = GetNextDlgTabItem(form.Handle(), at, FALSE);
+    if (at == first) break;
+  }
+  return order;
+}
+
+class Win32WindowsTest : public ::testing::Test {
+ protected:
+  Win32WindowsTest() { application_.AttachMainForm(windows_.MainForm()); }
+
+  Win32Clock clock_;
+  Win32Application application_{clock_};
+  Win32Windows windows_{application_.Handle()};
+};
+
+TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
+  const Win32Form& form = windows_.MainForm();
+  EXPECT_EQ(NameOf(form.Handle()), "FormRinglook");
+  EXPECT_EQ(form.Caption(), "Ringlook");
+  EXPECT_EQ(form.Width(), 525);
+  EXPECT_EQ(form.Height(), 221);
+  EXPECT_EQ(form.Left(), 114);
+  EXPECT_EQ(form.Top(), 131);
+  EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), application_.Handle());
+  ExpectControls(form, {{"Panel2", "RinglookWindow", "", false},
+                        {"Label1", "Static", "Zoeken naar ", true},
+                        {"Edit1", "Edit", "", true},
+                        {"Button1", "Button", "Sluiten", true},
+                        {"Button2", "Button", "Nu zoeken", true},
+                        {"Panel1", "RinglookWindow", "", true},
+                        {"ListBox1", "ListBox", nullptr, true},
+                        {"StatusBar1", "msctls_statusbar32", nullptr, true}});
+
+  const ui::FormRinglookControls& controls = windows_.FormRinglook();
+  // At the designed places, or further right where the font needs the room.
+  const RECT label1 = BoundsInParent(FindByName(form.Handle(), "Label1"));
+  const RECT edit1 = BoundsInParent(FindByName(form.Handle(), "Edit1"));
+  EXPECT_EQ(label1.left, 16);
+  EXPECT_GE(edit1.left, std::max(82L, label1.right));
+  EXPECT_EQ(edit1.right - edit1.left, 185);
+  EXPECT_GE(controls.Button2.Left(), std::max(271L, edit1.right));
+  EXPECT_GE(controls.Button2.Width(), 66);
+  EXPECT_GE(controls.Button1.Width(), 49);
+  EXPECT_GE(controls.ListBox1.FontHeight(), 13);
+  EXPECT_EQ(SendMessageA(FindByName(form.Handle(), "ListBox1"), LB_GETITEMHEIGHT, 0, 0),
+            std::max(15, controls.ListBox1.FontHeight()));
+  controls.Panel2.SetVisible(true);
+  EXPECT_THAT(TabOrder(form), ElementsAre("Edit1", "Button1", "Button2", "ListBox1"));
+  RECT list{};
+  GetWindowRect(FindByName(form.Handle(), "Panel1"), &list);
+  MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&list), 2);
+  EXPECT_EQ(list.top, 32);  // below the search bar once it shows
+
+  const HWND bar = FindByName(form.Handle(), "StatusBar1");
+  int edges[3] = {};
+  ASSERT_EQ(SendMessageA(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(edges)), 3);
+  EXPECT_GE(edges[0], 90);
+  EXPECT_GE(edges[1] - edges[0], 235);
+  EXPECT_EQ(edges[2], -1);
+  char text[64] = {};
+  SendMessageA(bar, SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "  Aantal (vandaag)  :");
+  controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Raised);
+  EXPECT_EQ(HIWORD(SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text))), SBT_POPOUT);
+  EXPECT_STREQ(text, "  Geen verbinding");
+  EXPECT_EQ(controls.StatusBar1.PanelBevel(0), ui::Bevel::Raised);
+
+  std::vector<std::string> items;
+  for (const auto& item : windows_.PopupMenu1().Items()) items.push_back(item->Name());
+  EXPECT_EQ(windows_.PopupMenu1().Name(), "PopupMenu1");
+  EXPECT_THAT(items, ElementsAre("Find1", "N3", "Addnumber1", "Deletenumber1", "N1", "Sentmassage1", "ViewMessages1",
+                                 "N2", "Setup1", "N4", "Help1"));
+  EXPECT_THAT(windows_.PopupMenu1().Shown(),
+              ElementsAre("Zoeken", "-", "Verstuur bericht", "Toon berichten", "-", "Instellingen", "-", "Help"));
+  controls.Addnumber1.SetVisible(true);
+  controls.Deletenumber1.SetVisible(true);
+  controls.N1.SetVisible(true);
+  EXPECT_THAT(windows_.PopupMenu1().Shown(),
+              ElementsAre("Zoeken", "-", "Nummer toevoegen", "Verwijder nummer", "-", "Verstuur bericht",
+                          "Toon berichten", "-", "Instellingen", "-", "Help"));
+}
+
+TEST_F(Win32WindowsTest, DialogsByTheirNames) {
+  const Win32Form& setup = windows_.SetupForm();
+  EXPECT_EQ(setup.Caption(), "Instellingen");
+  ExpectControls(setup, {{"Label2", "Static", "Naam", true},
+                         {"Edit2", "Edit", "", true},
+                         {"Label1", "Static", "Ringlook Server IP", true},
+                         {"Edit1", "Edit", "", true},
+                         {"CheckBox1", "Button", "Start Ringlook automatisch bij het opstarten", true},
+                         {"CheckBox2", "Button", "Popup bij iedere beller", true},
+                         {"Button1", "Button", "Ok", true}});
+  EXPECT_THAT(TabOrder(setup), ElementsAre("Edit1", "Edit2", "CheckBox1", "CheckBox2", "Button1"));
+  EXPECT_NE(GetWindowLongA(setup.Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+
+  const Win32Form& edit = windows_.EditForm();
+  EXPECT_EQ(edit.Caption(), "Wijzigen");
+  ExpectControls(edit, {{"Label1", "Static", "Naam    :", true},
+                        {"Edit1", "Edit", "", true},
+                        {"Label2", "Static", "Nummer :", true},
+                        {"Edit2", "Edit", "", true},
+                        {"CheckBox1", "Button", "Alert", true},
+                        {"Memo1", "Edit", "", true},
+                        {"Button1", "Button", "Annuleren", true},
+                        {"Button2", "Button", "Ok", true}});
+  EXPECT_EQ(SendMessageA(FindByName(edit.Handle(), "Edit1"), EM_GETLIMITTEXT, 0, 0), 37);
+  EXPECT_EQ(SendMessageA(FindByName(edit.Handle(), "Memo1"), EM_GETLIMITTEXT, 0, 0), 1024);
+  EXPECT_TRUE(windows_.FormEdit().Edit2.ReadOnly());
+
+  const Win32Form& sent = windows_.SentMSGForm();
+  EXPECT_EQ(sent.Caption(), "Verstuur bericht");
+  EXPECT_EQ(ClientSize(sent).cx, 346);
+  EXPECT_EQ(ClientSize(sent).cy, 220);
+  EXPECT_EQ(GetWindowLongA(sent.Handle(), GWL_STYLE) & WS_SYSMENU, 0);  // no caption buttons
+  ExpectControls(sent, {{"Label1", "Static", "Naar :", true},
+                        {"ComboBox1", "ComboBox", "", true},
+                        {"Memo1", "Edit", "", true},
+                        {"Button1", "Button", "Annuleren", true},
+                        {"Button2", "Button", "Versturen", true}});
+  EXPECT_EQ(SendMessageA(FindByName(sent.Handle(), "Memo1"), EM_GETLIMITTEXT, 0, 0), 400);
+
+  const Win32Form& messages = windows_.MSGForm();
+  EXPECT_EQ(messages.Caption(), "Berichten");
+  EXPECT_EQ(ClientSize(messages).cx, 479);
+  EXPECT_EQ(ClientSize(messages).cy, 191);
+  EXPECT_NE(GetWindowLongA(messages.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  ExpectControls(messages, {{"RichOntvang", "RICHEDIT50W", "", true},
+                            {"Button3", "Button", "Wissen", true},
+                            {"Button2", "Button", "Beantwoorden", true},
+                            {"Button1", "Button", "Sluiten", true}});
+  EXPECT_NE(GetWindowLongA(FindByName(messages.Handle(), "RichOntvang"), GWL_STYLE) & ES_READONLY, 0);
+  EXPECT_THAT(windows_.PopupKopieer().Shown(), ElementsAre("&Kopieer     CTRL-C"));
+}
+
+TEST_F(Win32WindowsTest, ListAndComboKeepTheirOrderAndSelection) {
+  ui::ListBox& list = windows_.FormRinglook().ListBox1;
+  list.Add("b");
+  list.Insert(0, "a");
+  list.Insert(9, "c");
+  list.SetItemIndex(1);
+  list.SetItem(1, std::string("B ") + '\xE9');
+  EXPECT_EQ(list.Item(1), std::string("B ") + '\xE9');
+  EXPECT_EQ(list.ItemIndex(), 1);
+  EXPECT_EQ(list.Count(), 3);
+  list.Clear();
+  EXPECT_EQ(list.ItemIndex(), -1);
+
+  ui::ComboBox& combo = windows_.FormSentMSG().ComboBox1;
+  for (const char* name : {"bob", "Ann", "carl", "anna"}) combo.Add(name);
+  EXPECT_EQ(combo.Item(0), "Ann");
+  EXPECT_EQ(combo.Item(1), "anna");
+  EXPECT_EQ(combo.Item(3), "carl");
+  EXPECT_EQ(combo.ItemIndex(), -1);
+  combo.SetItemIndex(2);
+  EXPECT_EQ(combo.Item(combo.ItemIndex()), "bob");
+}
+
+TEST_F(Win32WindowsTest, KeysReachThePreviewAndTheFieldsFirst) {
+  ui::Form& main = windows_.FormRinglook().Self;
+  std::vector<std::string> seen;
+  main.OnKeyDown = [&](int& key, ui::ShiftState shift) {
+    seen.push_back(std::to_string(key) + (shift.alt ? " alt" : ""));
+    if (key == '1') key = 0;
+  };
+  const HWND list = FindByName(windows_.MainForm().Handle(), "ListBox1");
+  MSG alt1{list, WM_SYSKEYDOWN, '1', 0x20000000, 0, {}};
+  HandleMessage(alt1);
+  MSG keypad{list, WM_KEYDOWN, VK_NUMPAD0, 0, 0, {}};
+  HandleMessage(keypad);
+  EXPECT_THAT(seen, ElementsAre("49 alt", "96"));
+
+  ui::Edit& search = windows_.FormRinglook().Edit1;
+  search.OnKeyPress = [](char& key) {
+    if (key == 'x') key = 0;
+    if (key == 'a') key = 'b';
+  };
+  for (char c : std::string("xa\r")) SendMessageA(FindByName(windows_.MainForm().Handle(), "Edit1"), WM_CHAR, c, 0);
+  EXPECT_EQ(search.Text(), "b");
+}
+
+TEST_F(Win32WindowsTest, AClickOnADetectedAddressSelectsItAndReportsIt) {
+  ui::RichView& view = windows_.FormMSG().RichOntvang;
+  std::vector<std::string> clicked;
+  view.OnUrlClick = [&](const std::string& url) { clicked.push_back(url); };
+  view.SetText("Zie http://example.nl/a?b=1 graag\r\n");
+  view.AppendLines("en www.example.com.\r\n");
+  EXPECT_EQ(view.Text(), "Zie http://example.nl/a?b=1 graag\r\nen www.example.com.\r\n");
+  EXPECT_GE(view.LineCount(), 2);
+
+  ShowWindow(windows_.MSGForm().Handle(), SW_SHOWNA);
+  const HWND edit = FindByName(windows_.MSGForm().Handle(), "RichOntvang");
+  POINTL at{};
+  SendMessageA(edit, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), 8);  // inside the address
+  SendMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x + 2, at.y + 4));
+  SendMessageA(edit, WM_LBUTTONUP, 0, MAKELPARAM(at.x + 2, at.y + 4));
+  ASSERT_THAT(clicked, ElementsAre("http://example.nl/a?b=1"));
+  EXPECT_EQ(view.SelectedText(), "http://example.nl/a?b=1");  // the selection stays
+
+  view.ClearSelection();
+  EXPECT_EQ(view.SelectedText(), "");
+  SendMessageA(edit, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(at.x + 2, at.y + 4));
+  EXPECT_EQ(clicked.size(), 1u);
+}
+
+// Whether a is in front of b on the screen.
+bool InFrontOf(HWND a, HWND b) {
+  for (HWND behind = GetWindow(a, GW_HWNDNEXT); behind != nullptr; behind = GetWindow(behind, GW_HWNDNEXT)) {
+    if (behind == b) return true;
+  }
+  return false;
+}
+
+TEST_F(Win32WindowsTest, StaysOnTopSwitchesTheLayerWithoutMovingSizingOrActivating) {
+  application_.ShowMainForm();
+  Win32Form& messages = windows_.MSGForm();
+  const HWND main = windows_.MainForm().Handle();
+  ShowWindow(messages.Handle(), SW_SHOWNA);
+  RECT before{};
+  GetWindowRect(messages.Handle(), &before);
+  for (const bool onTop : {false, false, true, true}) {
+    SCOPED_TRACE(onTop);
+    messages.SetStaysOnTop(onTop);
+    EXPECT_EQ((GetWindowLongA(messages.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, onTop);
+    // The main window brought to the front stays behind only a window in that layer.
+    SetWindowPos(main, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(InFrontOf(messages.Handle(), main), onTop);
+    RECT now{};
+    GetWindowRect(messages.Handle(), &now);
+    EXPECT_TRUE(EqualRect(&now, &before));
+    EXPECT_TRUE(IsWindowVisible(messages.Handle()));
+    EXPECT_EQ(GetActiveWindow(), main);
+  }
+  // Raising it does not take it out of that layer.
+  application_.RaiseWithoutActivating(messages);
+  EXPECT_TRUE(messages.StaysOnTop());
+}
+
+TEST_F(Win32WindowsTest, PastedTextGoesInTypableWithinTheLimitAndNotIntoAReadOnlyField) {
+  const auto paste = [](HWND field, const std::wstring& text) {
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::wmemcpy(static_cast<wchar_t*>(GlobalLock(memory)), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    SendMessageA(field, WM_PASTE, 0, 0);
+  };
+  const HWND edit = windows_.EditForm().Handle();
+  const ui::FormEditControls& controls = windows_.FormEdit();
+  controls.Edit1.SetText("Jan");
+  SendMessageA(FindByName(edit, "Edit1"), EM_SETSEL, 3, 3);
+  paste(FindByName(edit, "Edit1"), L"\t\x01\u0101de\r\nVries" + std::wstring(40, L'x'));
+  EXPECT_EQ(controls.Edit1.Text(), "Jan de Vries" + std::string(37 - 12, 'x'));  // the field holds 37
+  paste(FindByName(edit, "Memo1"), L"r\u00e9gel 1\nregel\x07 2");
+  EXPECT_EQ(controls.Memo1.Text(), "r\xE9gel 1\r\nregel 2");
+  controls.Edit2.SetText("0201234567");
+  paste(FindByName(edit, "Edit2"), L"9");
+  EXPECT_EQ(controls.Edit2.Text(), "0201234567");
+}
+
+TEST_F(Win32WindowsTest, AModalDialogDisablesTheRestAndReturnsHowItClosed) {
+  application_.ShowMainForm();
+  Win32Form& setup = windows_.SetupForm();
+  int asked = 0;
+  setup.OnCloseQuery = [&] { return ++asked > 1; };  // the first close is refused
+  Win32Timer closer(20);
+  closer.OnTimer = [&] {
+    EXPECT_FALSE(IsWindowEnabled(windows_.MainForm().Handle()));
+    EXPECT_TRUE(setup.Visible());
+    SendMessageA(setup.Handle(), WM_CLOSE, 0, 0);  // the close box
+  };
+  EXPECT_EQ(setup.ShowModal(), ui::ModalResult::Cancel);
+  EXPECT_EQ(asked, 2);
+  EXPECT_FALSE(setup.Visible());
+  EXPECT_TRUE(IsWindowEnabled(windows_.MainForm().Handle()));
+}
+
+TEST_F(Win32WindowsTest, TheApplicationCarriesTheTitleAndMinimisesWithItsWindows) {
+  application_.ShowMainForm();
+  application_.SetTitle("x Jan");
+  EXPECT_EQ(WindowText(application_.Handle()), "x Jan");
+  EXPECT_EQ(windows_.MainForm().Caption(), "Ringlook");
+  application_.Minimize();
+  EXPECT_TRUE(application_.Minimized());
+  EXPECT_FALSE(IsWindowVisible(windows_.MainForm().Handle()));
+  application_.RaiseWithoutActivating(windows_.MainForm());
+  EXPECT_FALSE(application_.Minimized());
+  EXPECT_TRUE(IsWindowVisible(windows_.MainForm().Handle()));
+}
+
+TEST_F(Win32WindowsTest, HelpOpensAtTheMainWindowsSectionOrTheContents) {
+  const auto firstShownLine = [this] {
+    const HWND view = application_.Help()->View().Handle();
+    const auto first = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
+    char line[64] = {};
+    *reinterpret_cast<WORD*>(line) = sizeof line - 1;
+    const auto length = SendMessageA(view, EM_GETLINE, static_cast<WPARAM>(first), reinterpret_cast<LPARAM>(line));
+    return std::string(line, static_cast<std::size_t>(length));
+  };
+  application_.ShowHelpContext(100);
+  ASSERT_NE(application_.Help(), nullptr);
+  EXPECT_EQ(firstShownLine().rfind("Het hoofdvenster", 0), 0u) << firstShownLine();
+  application_.ShowHelpTopic("Imported_Topic1");
+  EXPECT_EQ(firstShownLine().rfind("Ringlook", 0), 0u) << firstShownLine();
+}
+
+TEST(Win32EventPump, APauseSleepsInsteadOfSpinning) {
+  Win32Clock clock;
+  FILETIME created{}, exited{}, kernelBefore{}, userBefore{}, kernelAfter{}, userAfter{};
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelBefore, &userBefore);
+  const std::uint64_t deadline = clock.TickMs() + 500;
+  int passes = 0;
+  do {
+    ProcessEventsUntil(clock, deadline);
+    ++passes;
+  } while (clock.TickMs() < deadline);
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelAfter, &userAfter);
+  const auto ticks = [](FILETIME time) {
+    return (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+  };
+  const std::uint64_t cpuMs = (ticks(userAfter) - ticks(userBefore) + ticks(kernelAfter) - ticks(kernelBefore)) / 10000;
+  EXPECT_LT(passes, 20);
+  EXPECT_LT(cpuMs, 150u);
+}
+
+}  // namespace
+}  // namespace ringlook::win32
