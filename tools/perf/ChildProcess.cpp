@@ -21,18 +21,6 @@ namespace ringlook::perf {
 
 namespace {
 
-// The number after "name:" in a /proc status file; 0 when it is not there.
-long StatusValue(const std::string& path, std::string_view name) {
-  std::ifstream file(path);
-  std::string line;
-  while (std::getline(file, line)) {
-    if (line.compare(0, name.size(), name) == 0 && line.size() > name.size() && line[name.size()] == ':') {
-      return std::stol(line.substr(name.size() + 1));
-    }
-  }
-  return 0;
-}
-
 int RemainingMs(Instant end) {
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
   return left > 0 ? static_cast<int>(left) : 0;
@@ -143,6 +131,17 @@ std::optional<Instant> ChildProcess::WaitForExit(int timeoutMs) {
     }
   }
   return std::nullopt;
+}
+
+long StatusValue(const std::string& path, std::string_view name) {
+  std::ifstream file(path);
+  std::string line;
+  while (std::getline(file, line)) {
+    if (line.compare(0, name.size(), name) == 0 && line.size() > name.size() && line[name.size()] == ':') {
+      return std::stol(line.substr(name.size() + 1));
+    }
+  }
+  return 0;
 }
 
 long ChildProcess::ResidentKiB() const { return StatusValue("/proc/" + std::to_string(pid_) + "/status", "VmRSS"); }

@@ -16,6 +16,9 @@
 
 namespace ringlook::perf {
 
+// The number after "name:" in a /proc status file; 0 when it is not there.
+long StatusValue(const std::string& path, std::string_view name);
+
 class ChildProcess {
  public:
   // Starts program with args; environment: this process's, with changes set (an

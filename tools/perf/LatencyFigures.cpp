@@ -10,7 +10,8 @@
 #include <stdexcept>
 
 #include "BenchDatabase.h"
-#include "ProgramSetup.h"
+#include "EventLoopWait.h"
+#include "ProgramSettings.h"
 #include "RecordReading.h"
 #include "ServerThread.h"
 #include "calls/CallerLine.h"
@@ -32,24 +33,6 @@ constexpr int kHistoryBudgetMs = 500;
 // Longer than the server's 250 ms between two messages to one client, so that
 // one run's last message is handled before the next run starts.
 constexpr int kBetweenRunsMs = 600;
-
-// Runs the event loop until done() holds; false when timeoutMs pass first. The
-// figures' instants come from the watches, not from these wake-ups.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-  const Instant end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  QTimer wake;
-  wake.start(10);
-  while (!done()) {
-    if (Clock::now() > end) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-  }
-  return true;
-}
-
-void Idle(int ms) {
-  const Instant end = Clock::now() + std::chrono::milliseconds(ms);
-  WaitUntil([end] { return Clock::now() >= end; }, ms + 1000);
-}
 
 // Notes the first paint of a widget once a condition holds: the moment what the
 // condition describes is on the screen.
@@ -87,13 +70,6 @@ std::optional<ServerThread::Written> WrittenAfter(ServerThread& server, const st
     if (written.Keyword == keyword && written.LastByte >= from) found = std::move(written);
   }
   return found;
-}
-
-template <typename T>
-T& Find(QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) throw std::runtime_error(std::string("no ") + name + " in the main window");
-  return *child;
 }
 
 class LatencyBench {
@@ -240,7 +216,7 @@ class LatencyBench {
 
   static qt::QtProgram::Options PrepareProgram(const QString& workFolder, quint16 port) {
     const QString config = workFolder + "/latency-config";
-    WriteProgramSettings(config, "Meten");
+    testing::WriteProgramSettings(config, "Meten");
     return {config, port, "/usr/bin/ringlook"};
   }
 

@@ -7,7 +7,7 @@
 #include <thread>
 
 #include "ChildProcess.h"
-#include "ProgramSetup.h"
+#include "ProgramSettings.h"
 #include "ServerThread.h"
 #include "calls/CallerLine.h"
 #include "net/Fields.h"
@@ -36,7 +36,7 @@ std::map<std::string, std::string> ChildEnvironment(const QString& workFolder, c
       !QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
     throw std::runtime_error("cannot make " + runtime.toStdString());
   }
-  WriteProgramSettings(folder + "/config", nickname);
+  testing::WriteProgramSettings(folder + "/config", nickname);
   return {{"QT_QPA_PLATFORM", "offscreen"},
           {"XDG_CONFIG_HOME", (folder + "/config").toStdString()},
           {"XDG_RUNTIME_DIR", runtime.toStdString()},

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Measure.h"
+#include "server/ClientConnection.h"
 
 class QThread;
 
@@ -33,8 +34,8 @@ class ServerThread {
   };
 
   // Serves the database (which must exist) on 127.0.0.1:port (0: any free
-  // port); returns once it listens. Throws when it cannot listen.
-  ServerThread(const QString& databasePath, quint16 port);
+  // port) with the given limits; returns once it listens. Throws when it cannot listen.
+  ServerThread(const QString& databasePath, quint16 port, const server::ConnectionLimits& limits = {});
   ~ServerThread();
   ServerThread(const ServerThread&) = delete;
   ServerThread& operator=(const ServerThread&) = delete;
@@ -49,7 +50,7 @@ class ServerThread {
   void KeepBytesOf(std::vector<std::string> keywords);
 
  private:
-  void Serve(const QString& databasePath, quint16 port);
+  void Serve(const QString& databasePath, quint16 port, const server::ConnectionLimits& limits);
   void Hook(server::RingServer& server);
 
   std::unique_ptr<QThread> thread_;

@@ -11,6 +11,7 @@
 
 #include "BenchDatabase.h"
 #include "LatencyFigures.h"
+#include "LongSession.h"
 #include "Measure.h"
 #include "ProcessFigures.h"
 #include "ReadingFigures.h"
@@ -53,12 +54,20 @@ int main(int argc, char* argv[]) {
                                           QStringLiteral("path"), QDir(built).filePath("../../src/app/ringlook"));
   const QCommandLineOption bareOption(QStringLiteral("bare-window"), QStringLiteral("The bare Qt floor program."),
                                       QStringLiteral("path"), QDir(built).filePath("ringlook_bare_window"));
-  parser.addOptions({runsOption, idleOption, copyingOption, ringlookOption, bareOption});
+  const QCommandLineOption longOption(
+      QStringLiteral("long-session"),
+      QStringLiteral("Instead of the table: a working day of thousands of calls, searches and messages, with the "
+                     "memory after every round."));
+  parser.addOptions({runsOption, idleOption, copyingOption, ringlookOption, bareOption, longOption});
   parser.process(app);
 
   try {
     const QTemporaryDir work;
     if (!work.isValid()) throw std::runtime_error("no temporary folder");
+    if (parser.isSet(longOption)) {
+      PrintTable({MeasureLongSession(work.path(), LongSessionPlan{})});
+      return 0;
+    }
     const Programs programs{QDir::cleanPath(parser.value(ringlookOption)).toStdString(),
                             QDir::cleanPath(parser.value(bareOption)).toStdString(), work.path(),
                             Number(parser, runsOption)};
@@ -84,7 +93,7 @@ int main(int argc, char* argv[]) {
     std::this_thread::sleep_until(idle.Began() + std::chrono::seconds(idleSeconds));
     const Row idleRow = idle.End();
 
-    // In the order the issue lists them.
+    // A call first, then start-up, memory and idle cost, then the long texts.
     PrintTable(
         {latencyRows[1], processRows[0], processRows[1], processRows[2], idleRow, latencyRows[0], latencyRows[2]});
     std::printf("\n");
