@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Ringlook needs to build (librsvg2-bin draws the
-# icon sizes), test, package (dpkg-dev and file for the package's dependencies),
-# run and look at itself (a desktop under Xvfb: window manager, task bar with a
-# tray, notifications; the accessibility bus and its Python client), or the
-# packages named as arguments instead. Does nothing when they are all there
-# already.
+# icon sizes), test, measure (iproute2 gives the benchmark a loopback of its
+# own), package (dpkg-dev and file for the package's dependencies), run and
+# look at itself (a desktop under Xvfb: window manager, task bar with a tray,
+# notifications; the accessibility bus and its Python client), or the packages
+# named as arguments instead. Does nothing when they are all there already.
 set -euo pipefail
 
 packages=(
@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils
+  iproute2
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core openbox tint2 dunst
   dbus-x11 at-spi2-core python3-pyatspi
 )

@@ -33,12 +33,6 @@ std::string_view CopyFrom(std::string_view text, std::size_t pos, std::size_t n)
   return text.substr(pos - 1, n);
 }
 
-std::string PadRight(std::string_view text, std::size_t width) {
-  std::string out(text);
-  if (out.size() < width) out.append(width - out.size(), ' ');
-  return out;
-}
-
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {

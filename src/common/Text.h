@@ -21,9 +21,6 @@ std::string_view FirstChars(std::string_view text, std::size_t n);
 // The bytes from 1-based position pos on, at most n of them (empty past the end).
 std::string_view CopyFrom(std::string_view text, std::size_t pos, std::size_t n);
 
-// text followed by blanks up to width bytes; a longer text is returned unchanged.
-std::string PadRight(std::string_view text, std::size_t width);
-
 // ASCII-only case-insensitive equality, as used for socket targets and value names.
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 

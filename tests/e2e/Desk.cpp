@@ -1,22 +1,15 @@
 // One user's whole program in the test process: see Desk.h.
 #include "Desk.h"
 
+#include "ProgramSettings.h"
 #include "UserSteps.h"
-#include "main/TFormRinglook.h"
-#include "ui/qt/QtSettingsStore.h"
 
 namespace ringlook::e2e {
 
 namespace {
 
 QString WithSettings(const QString& configFolder, const std::string& nickname) {
-  qt::QtSettingsStore store(configFolder + "/Ringlook");
-  store.OpenKey(kSettingsKey);
-  store.WriteString("ServerIp", "127.0.0.1");
-  store.WriteString("NickName", nickname);
-  // Off: a call would otherwise raise the window and ask the desktop for a notification.
-  store.WriteInteger("Popup", 0);
-  store.CloseKey();
+  testing::WriteProgramSettings(configFolder, nickname);
   return configFolder;
 }
 

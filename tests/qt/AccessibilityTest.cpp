@@ -3,7 +3,7 @@
 // every control a user can reach.
 #include <gtest/gtest.h>
 #include <QAccessible>
-#include <QListWidget>
+#include <QListView>
 
 #include <vector>
 
@@ -71,7 +71,7 @@ TEST_F(AccessibilityTest, CallerLinesAreListItemsThatReadAsTheirLine) {
   ui::ListBox& list = windows_.FormRinglook().ListBox1;
   list.Add("  Jansen                          0201234567");
   list.Insert(0, "x Notariskantoor Mulder           0383334455");
-  auto& widget = *windows_.MainForm().findChild<QListWidget*>("ListBox1");
+  auto& widget = *windows_.MainForm().findChild<QListView*>("ListBox1");
   QAccessibleInterface& accessible = Accessible(widget);
   EXPECT_EQ(accessible.role(), QAccessible::List);
   EXPECT_EQ(accessible.text(QAccessible::Name), "Gesprekken");

@@ -205,7 +205,7 @@ TEST(QtListBox, ClicksAndDoubleClicksOnLinesReachTheLogic) {
   int doubleClicks = 0;
   list.OnClick = [&clicks] { ++clicks; };
   list.OnDblClick = [&doubleClicks] { ++doubleClicks; };
-  const QPoint second = list.visualItemRect(list.item(1)).center();
+  const QPoint second = list.visualRect(list.model()->index(1, 0)).center();
   QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second);
   EXPECT_EQ(list.ItemIndex(), 1);
   QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second);

@@ -8,7 +8,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -72,7 +72,7 @@ TEST_F(QtWindowsTest, MainWindowLayout) {
   EXPECT_EQ(AccessibleName(Child(panel2, "Button2")), "Nu zoeken");
   EXPECT_EQ(TabOrder(form), (QStringList{"Edit1", "Button1", "Button2", "ListBox1"}));
 
-  auto& list = Child<QListWidget>(Child(form, "Panel1"), "ListBox1");
+  auto& list = Child<QListView>(Child(form, "Panel1"), "ListBox1");
   EXPECT_EQ(list.palette().color(QPalette::Base), QColor(192, 192, 192));
   EXPECT_TRUE(QFontInfo(list.font()).fixedPitch());
 
@@ -110,7 +110,7 @@ TEST_F(QtWindowsTest, ContextMenuHasItsItemsInOrderAndOpensOverTheListAndTheStat
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   const auto& bar = static_cast<const qt::QtStatusBar&>(windows_.FormRinglook().StatusBar1);
   for (QWidget* target :
-       std::initializer_list<QWidget*>{Child<QListWidget>(form, "ListBox1").viewport(), &bar.PanelLabel(1)}) {
+       std::initializer_list<QWidget*>{Child<QListView>(form, "ListBox1").viewport(), &bar.PanelLabel(1)}) {
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(target, &click);
     EXPECT_TRUE(menu.isVisible()) << target->objectName().toStdString();

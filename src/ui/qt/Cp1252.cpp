@@ -59,9 +59,9 @@ bool IsLineBreak(QChar c) {
 QString FromCp1252(std::string_view bytes) {
   const Table& table = Cp1252Table();
   QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    text[static_cast<qsizetype>(i)] = QChar(table[static_cast<unsigned char>(bytes[i])]);
-  }
+  // Written through one pointer: QString's operator[] checks for sharing at every character.
+  QChar* out = text.data();
+  for (const char byte : bytes) *out++ = QChar(table[static_cast<unsigned char>(byte)]);
   return text;
 }
 

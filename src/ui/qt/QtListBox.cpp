@@ -5,7 +5,6 @@
 #include <QStyledItemDelegate>
 #include <algorithm>
 
-#include "ui/qt/Cp1252.h"
 #include "ui/qt/Fonts.h"
 
 namespace ringlook::qt {
@@ -30,7 +29,8 @@ class ItemHeightDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-QtListBox::QtListBox(QWidget* parent) : QtControl(parent) {
+QtListBox::QtListBox(QWidget* parent) : QtControl(parent), lines_(new ListBoxLines(this)) {
+  setModel(lines_);
   setFont(FixedPitchFont(kDesignFontPixels));
   QPalette colours = palette();
   colours.setColor(QPalette::Base, QColor(192, 192, 192));
@@ -42,35 +42,24 @@ QtListBox::QtListBox(QWidget* parent) : QtControl(parent) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setItemDelegate(new ItemHeightDelegate(this));
   // A click on a line: the list's OnClick. Lines chosen by the program do not count.
-  QObject::connect(this, &QListWidget::itemClicked, [this] {
+  QObject::connect(this, &QListView::clicked, [this] {
     if (OnClick) OnClick();
   });
 }
 
-std::string QtListBox::Item(int index) const {
-  const QListWidgetItem* line = item(index);
-  return line ? ToCp1252(line->text()) : std::string();
-}
-
-void QtListBox::Add(std::string_view line) { addItem(FromCp1252(line)); }
-
 void QtListBox::Insert(int index, std::string_view line) {
-  insertItem(std::clamp(index, 0, count()), FromCp1252(line));
-}
-
-void QtListBox::SetItem(int index, std::string_view line) {
-  if (QListWidgetItem* existing = item(index)) existing->setText(FromCp1252(line));
+  lines_->Insert(std::clamp(index, 0, lines_->Count()), line);
 }
 
 int QtListBox::ItemIndex() const {
   // The current line may only carry the focus frame; the selected one counts.
-  const QList<QListWidgetItem*> selected = selectedItems();
-  return selected.isEmpty() ? -1 : row(selected.front());
+  const QModelIndexList selected = selectionModel()->selectedIndexes();
+  return selected.isEmpty() ? -1 : selected.front().row();
 }
 
 void QtListBox::SetItemIndex(int index) {
-  if (index >= 0 && index < count()) {
-    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+  if (index >= 0 && index < lines_->Count()) {
+    selectionModel()->setCurrentIndex(lines_->index(index), QItemSelectionModel::ClearAndSelect);
   } else {
     clearSelection();
   }
@@ -89,12 +78,12 @@ void QtListBox::keyPressEvent(QKeyEvent* event) {
   // Moving the selection with the keys is a click on the new line, as on the
   // platform the layout comes from.
   const int before = ItemIndex();
-  QListWidget::keyPressEvent(event);
+  QListView::keyPressEvent(event);
   if (ItemIndex() != before && OnClick) OnClick();
 }
 
 void QtListBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  QListWidget::mouseDoubleClickEvent(event);
+  QListView::mouseDoubleClickEvent(event);
   if (event->button() == Qt::LeftButton && OnDblClick) OnDblClick();
 }
 

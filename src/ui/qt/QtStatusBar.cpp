@@ -79,7 +79,10 @@ std::string QtStatusBar::PanelText(int panel) const {
 void QtStatusBar::SetPanelText(int panel, std::string_view text) {
   QLabel* label = Panel(panel);
   if (!label) return;
-  texts_[static_cast<std::size_t>(panel)].assign(text);
+  std::string& current = texts_[static_cast<std::size_t>(panel)];
+  // Every record of a history sets the count it already shows.
+  if (current == text) return;
+  current.assign(text);
   const QString shown = FromCp1252(text);
   // The text is also the accessible name: a label tells a screen reader of a
   // new text only while it has no name of its own.
