@@ -13,9 +13,10 @@ namespace ringlook::net {
 inline constexpr int kSettleMs = 120;
 // A server that never pauses must not make the client collect without end, nor
 // hold the read handler (and with it the program's exit) for ever: the longest
-// text one read hands on (a history of 100,000 calls fits whole), and how long
-// the wait may go on while bytes keep coming.
-inline constexpr std::size_t kMaxMessageBytes = std::size_t{8} << 20;
+// text one read hands on (a history of 300,000 calls, some 90 bytes each, fits
+// whole: a text cut in two is read as two texts), and how long the wait may go
+// on while bytes keep coming.
+inline constexpr std::size_t kMaxMessageBytes = std::size_t{32} << 20;
 inline constexpr int kMaxCollectMs = 5000;
 
 // Waits (through pauze, which keeps the event loop running) until the available
