@@ -11,9 +11,9 @@
 namespace ringlook::perf {
 
 struct LongSessionPlan {
-  int Rounds = 10;
-  int CallsPerRound = 200;
-  int SearchesPerRound = 20;
+  int Rounds = 8;
+  int CallsPerRound = 150;
+  int SearchesPerRound = 15;
   int MessagesPerRound = 100;
 };
 

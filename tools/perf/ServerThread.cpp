@@ -24,8 +24,8 @@ std::string KeywordOf(const QByteArray& message) {
 
 }  // namespace
 
-ServerThread::ServerThread(const QString& databasePath, quint16 port, const server::ConnectionLimits& limits) {
-  thread_.reset(QThread::create([this, databasePath, port, limits] { Serve(databasePath, port, limits); }));
+ServerThread::ServerThread(const QString& databasePath, quint16 port) {
+  thread_.reset(QThread::create([this, databasePath, port] { Serve(databasePath, port); }));
   thread_->start();
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return listening_ || !error_.empty(); });
@@ -46,11 +46,10 @@ ServerThread::~ServerThread() {
   thread_->wait();
 }
 
-void ServerThread::Serve(const QString& databasePath, quint16 port, const server::ConnectionLimits& limits) {
+void ServerThread::Serve(const QString& databasePath, quint16 port) {
   try {
     server::Store store(databasePath, QDateTime::currentDateTime(), server::Store::Seed::Nothing);
-    server::RingServer server(
-        store, [] { return QDateTime::currentDateTime(); }, limits);
+    server::RingServer server(store, [] { return QDateTime::currentDateTime(); });
     if (!server.Listen(QHostAddress::LocalHost, port)) {
       throw Error("cannot listen on 127.0.0.1:" + std::to_string(port) + ": " + server.ErrorString().toStdString());
     }

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "Measure.h"
-#include "server/ClientConnection.h"
 
 class QThread;
 
@@ -34,8 +33,8 @@ class ServerThread {
   };
 
   // Serves the database (which must exist) on 127.0.0.1:port (0: any free
-  // port) with the given limits; returns once it listens. Throws when it cannot listen.
-  ServerThread(const QString& databasePath, quint16 port, const server::ConnectionLimits& limits = {});
+  // port); returns once it listens. Throws when it cannot listen.
+  ServerThread(const QString& databasePath, quint16 port);
   ~ServerThread();
   ServerThread(const ServerThread&) = delete;
   ServerThread& operator=(const ServerThread&) = delete;
@@ -50,7 +49,7 @@ class ServerThread {
   void KeepBytesOf(std::vector<std::string> keywords);
 
  private:
-  void Serve(const QString& databasePath, quint16 port, const server::ConnectionLimits& limits);
+  void Serve(const QString& databasePath, quint16 port);
   void Hook(server::RingServer& server);
 
   std::unique_ptr<QThread> thread_;
