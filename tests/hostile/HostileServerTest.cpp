@@ -1,9 +1,9 @@
 // The whole program against a hostile server on 127.0.0.1: streams that never
-// pause, control and high bytes, single fields of megabytes, a history of
-// 100,000 calls, a reset in the middle of a burst, a server that never sends, a
-// name list of 10,000 users and a flood of messages. After each, the program
-// shows what it should, answers the next text within a deadline that only a
-// hang misses, and its memory stays under a stated bound.
+// pause, control and high bytes, texts cut at every byte, single fields of
+// megabytes, a history of 100,000 calls, a reset in the middle of a burst, a
+// server that never sends and a name list of 10,000 users. After each, the
+// program shows what it should, answers the next text within a deadline that
+// only a hang misses, and its memory stays under a stated bound.
 #include <gtest/gtest.h>
 
 #include <QApplication>
