@@ -45,7 +45,9 @@ void TFormRinglook::ClientSocket1Disconnect() { ShowNotConnected(); }
 
 void TFormRinglook::ClientSocket1Read() {
   std::string text = net::ReceiveMessage(Env.ClientSocket1, [this](int ms) { Pauze(ms); });
-  if (!text.empty()) Dispatch(std::move(text));
+  // The connection may have ended while the text came: the list of a lost
+  // connection stays empty, and the text may be cut short.
+  if (!text.empty() && Env.ClientSocket1.Active()) Dispatch(std::move(text));
 }
 
 void TFormRinglook::ClientSocket1Error(net::ErrorEvent /*errorEvent*/, int& errorCode) {

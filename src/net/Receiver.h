@@ -19,11 +19,12 @@ inline constexpr int kSettleMs = 120;
 inline constexpr std::size_t kMaxMessageBytes = std::size_t{32} << 20;
 inline constexpr int kMaxCollectMs = 5000;
 
-// Waits (through pauze, which keeps the event loop running) until the available
-// byte count stays the same for one settle period, then reads every available
-// byte. Returns the text read, empty when nothing was waiting. The wait also ends
-// once kMaxMessageBytes are waiting or after kMaxCollectMs of settle periods, and
-// the text stops at kMaxMessageBytes; what is left comes with the next notification.
+// Reads the bytes as they come, waiting (through pauze, which keeps the event
+// loop running) until one settle period brings none. Returns the text read,
+// empty when nothing came; a notification raised while the wait runs adds its
+// bytes to that text and returns empty. The wait also ends once
+// kMaxMessageBytes are read or after kMaxCollectMs of settle periods, and the
+// text stops at kMaxMessageBytes; what is left comes with the next notification.
 std::string ReceiveMessage(ClientSocket& socket, const std::function<void(int ms)>& pauze);
 
 }  // namespace ringlook::net

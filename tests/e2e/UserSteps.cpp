@@ -8,18 +8,9 @@
 namespace ringlook::e2e {
 
 namespace {
+// How often the steps look whether the next one is ready.
 constexpr int kPollMs = 20;
 }  // namespace
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-  QElapsedTimer elapsed;
-  elapsed.start();
-  while (!done()) {
-    if (elapsed.elapsed() > timeoutMs) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, kPollMs);
-  }
-  return true;
-}
 
 void Click(QWidget& window, const char* button) {
   auto* pressed = window.findChild<QPushButton*>(QString::fromLatin1(button));

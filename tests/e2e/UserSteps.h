@@ -9,12 +9,16 @@
 #include <functional>
 #include <vector>
 
+#include "EventLoopWait.h"
+
 namespace ringlook::e2e {
 
 inline constexpr int kTimeoutMs = 10000;
 
 // Runs the event loop until done() holds or the time is up.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs);
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs) {
+  return testing::WaitUntil(done, timeoutMs);
+}
 
 // Clicks a button of window, found by its object name, from the event loop: the
 // caller is free again while a modal loop that the click opens runs.

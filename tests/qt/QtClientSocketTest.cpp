@@ -7,20 +7,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "LoopbackListener.h"
+#include "ResidentMemory.h"
 #include "net/Receiver.h"
 #include "ui/qt/QtClientSocket.h"
 #include "ui/qt/QtClock.h"
@@ -32,62 +30,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::MatchesRegex;
 
-constexpr int kTimeoutMs = 10000;
-
-bool Readable(int fd, int timeoutMs = kTimeoutMs) {
-  pollfd p{fd, POLLIN, 0};
-  return ::poll(&p, 1, timeoutMs) == 1;
-}
-
-// The server's side, in plain POSIX so each test decides exactly how a
-// connection ends. Not listening, its port refuses every attempt.
-class Listener {
- public:
-  explicit Listener(bool listening = true) {
-    fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (::bind(fd_, reinterpret_cast<const sockaddr*>(&address), length) != 0) ADD_FAILURE() << "bind";
-    if (listening && ::listen(fd_, 8) != 0) ADD_FAILURE() << "listen";
-    ::getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
-  }
-  ~Listener() {
-    for (int peer : peers_) ::close(peer);
-    ::close(fd_);
-  }
-  Listener(const Listener&) = delete;
-  Listener& operator=(const Listener&) = delete;
-
-  [[nodiscard]] std::uint16_t Port() const { return port_; }
-
-  // The server's end of the next connection; -1 when none comes.
-  int Accept() {
-    if (!Readable(fd_)) return -1;
-    const int peer = ::accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (peer >= 0) peers_.push_back(peer);
-    return peer;
-  }
-  void CloseInOrder(int peer) { Close(peer); }
-  // An abortive close: the client gets a reset instead of an end of stream.
-  void Reset(int peer) {
-    const linger abort{1, 0};
-    ::setsockopt(peer, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
-    Close(peer);
-  }
-
- private:
-  void Close(int peer) {
-    peers_.erase(std::remove(peers_.begin(), peers_.end(), peer), peers_.end());
-    ::close(peer);
-  }
-
-  int fd_ = -1;
-  std::uint16_t port_ = 0;
-  std::vector<int> peers_;
-};
+constexpr int kTimeoutMs = testing::kLoopbackTimeoutMs;
+using testing::Listener;
+using testing::Readable;
 
 void Write(int peer, const std::string& bytes) {
   ASSERT_EQ(::send(peer, bytes.data(), bytes.size(), MSG_NOSIGNAL), static_cast<ssize_t>(bytes.size()));
@@ -481,24 +426,6 @@ TEST_F(QtClientSocketTest, TheLinkLogIsSilentUntilSwitchedOnAndThenTellsEverySte
                                      "fout 10061 bij verbinden: Connection refused"));
 }
 
-// The peak resident memory of this process since the last reset, from /proc.
-std::size_t PeakResidentBytes() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    if (line.rfind("VmHWM:", 0) == 0) return std::stoul(line.substr(6)) * 1024;
-  }
-  return 0;
-}
-
-void ResetPeakResident() { std::ofstream("/proc/self/clear_refs") << "5"; }
-
-// AddressSanitizer holds freed memory back for a while, so there the peak says nothing about use.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kPeakMemoryTellsUse = false;
-#else
-constexpr bool kPeakMemoryTellsUse = true;
-#endif
-
 // Byte k of the never-pausing stream is k % 251, so every byte's place is known.
 char StreamByte(std::size_t offset) { return static_cast<char>(offset % 251); }
 
@@ -526,8 +453,8 @@ TEST_F(QtClientSocketTest, ANeverPausingStreamComesInBoundedTextsInFull) {
   std::size_t largest = 0;
   int texts = 0;
   bool inOrder = true;
-  ResetPeakResident();
-  const std::size_t residentBefore = PeakResidentBytes();
+  testing::ResetPeakResident();
+  const std::size_t residentBefore = testing::PeakResidentBytes();
   events.onRead = [&] {
     const std::string text = net::ReceiveMessage(socket, PauzeOnTheQtLoop);
     for (std::size_t i = 0; i < text.size() && inOrder; ++i) inOrder = text[i] == StreamByte(received + i);
@@ -536,7 +463,7 @@ TEST_F(QtClientSocketTest, ANeverPausingStreamComesInBoundedTextsInFull) {
     if (!text.empty()) ++texts;
   };
   const bool complete = events.WaitUntil([&] { return received >= kStreamBytes; }, 120000);
-  const std::size_t residentGrowth = PeakResidentBytes() - residentBefore;
+  const std::size_t residentGrowth = testing::PeakResidentBytes() - residentBefore;
   writer.join();
   RecordProperty("peak_memory_growth_bytes", std::to_string(residentGrowth));
   RecordProperty("texts", texts);
@@ -545,7 +472,7 @@ TEST_F(QtClientSocketTest, ANeverPausingStreamComesInBoundedTextsInFull) {
   EXPECT_TRUE(inOrder);
   EXPECT_LE(largest, net::kMaxMessageBytes);
   EXPECT_GE(texts, 4);
-  if (kPeakMemoryTellsUse) {
+  if (testing::kPeakMemoryTellsUse) {
     EXPECT_LT(residentGrowth, kMemoryBound) << "peak growth " << residentGrowth << " bytes";
   }
 }

@@ -10,8 +10,8 @@
 #include <stdexcept>
 
 #include "BenchDatabase.h"
-#include "EventLoopWait.h"
 #include "ProgramSettings.h"
+#include "ProgramWait.h"
 #include "RecordReading.h"
 #include "ServerThread.h"
 #include "calls/CallerLine.h"
@@ -102,7 +102,7 @@ class LatencyBench {
     controls_.Timer2.SetEnabled(false);
     // Shown, so that a line is painted as a user would see it.
     window_.showNormal();
-    Idle(kBetweenRunsMs);
+    RunEventsFor(kBetweenRunsMs);
   }
 
   double SettleWait() {
@@ -132,7 +132,7 @@ class LatencyBench {
       const auto written = WrittenAfter(server_, std::string(net::kNieuw), start);
       if (!written) throw std::runtime_error("no NIEUW written");
       latencies.push_back(MillisecondsBetween(written->LastByte, *listPaint_.Painted()));
-      Idle(kBetweenRunsMs);
+      RunEventsFor(kBetweenRunsMs);
     }
     const double value = Median(latencies);
     return {"NIEUW: last byte -> its line painted in the list",
@@ -164,7 +164,7 @@ class LatencyBench {
       const std::size_t fields = bench::ReadRecordsAndFields(net::TextAfter(text, net::kFieldSeparator));
       readings.push_back(MillisecondsBetween(readBegin, Clock::now()));
       if (fields == 0) throw std::runtime_error("the history held no fields");
-      Idle(kBetweenRunsMs);
+      RunEventsFor(kBetweenRunsMs);
     }
     const double value = Median(latencies);
     return {"HISTORY of 100,000: last byte -> whole list painted",
@@ -197,7 +197,7 @@ class LatencyBench {
       if (!written) throw std::runtime_error("no REPLYFIND written");
       latencies.push_back(MillisecondsBetween(start, *countPaint_.Painted()));
       floors.push_back(settle + MillisecondsBetween(start, written->LastByte));
-      Idle(kBetweenRunsMs);
+      RunEventsFor(kBetweenRunsMs);
     }
     const double value = Median(latencies);
     const double floor = Median(floors);

@@ -10,8 +10,8 @@
 
 #include "BenchDatabase.h"
 #include "ChildProcess.h"
-#include "EventLoopWait.h"
 #include "ProgramSettings.h"
+#include "ProgramWait.h"
 #include "ServerThread.h"
 #include "main/TFormRinglook.h"
 #include "server/DemoData.h"

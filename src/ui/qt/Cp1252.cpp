@@ -65,6 +65,8 @@ QString FromCp1252(std::string_view bytes) {
   return text;
 }
 
+QString FromCp1252(std::string_view bytes, std::size_t most) { return FromCp1252(bytes.substr(0, most)); }
+
 std::string ToCp1252(QStringView text) {
   std::string bytes;
   bytes.reserve(static_cast<std::size_t>(text.size()));

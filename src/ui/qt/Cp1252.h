@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,18 @@ namespace ringlook::qt {
 
 QString FromCp1252(std::string_view bytes);
 std::string ToCp1252(QStringView text);
+
+// How much of a text from the server a window shows. Qt lays out the whole of
+// every text it shows, and a field of megabytes holds the program for seconds;
+// in a multi-line view, where a line without a break costs the square of its
+// length, for hours. One line shows at most kShownLineLength characters, more
+// than any screen is wide; a multi-line field or view at most kShownTextLength
+// of one text.
+inline constexpr std::size_t kShownLineLength = 1024;
+inline constexpr std::size_t kShownTextLength = 16384;
+
+// FromCp1252 of the first `most` bytes.
+QString FromCp1252(std::string_view bytes, std::size_t most);
 
 // A line break as Qt's text widgets hold one: LF, CR, or a paragraph or line separator.
 bool IsLineBreak(QChar c);

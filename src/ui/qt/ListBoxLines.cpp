@@ -32,7 +32,7 @@ int ListBoxLines::rowCount(const QModelIndex& parent) const { return parent.isVa
 
 QVariant ListBoxLines::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= Count()) return {};
-  if (role == Qt::DisplayRole) return FromCp1252(lines_[static_cast<std::size_t>(index.row())]);
+  if (role == Qt::DisplayRole) return FromCp1252(lines_[static_cast<std::size_t>(index.row())], kShownLineLength);
   return {};
 }
 

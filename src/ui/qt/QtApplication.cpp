@@ -56,7 +56,7 @@ QtApplication::~QtApplication() = default;
 
 void QtApplication::SetTitle(std::string_view title) {
   title_.assign(title);
-  const QString shown = FromCp1252(title);
+  const QString shown = FromCp1252(title, kShownLineLength);
   mainForm_.setWindowIconText(shown);
   tray_.setToolTip(shown);
 }
@@ -86,8 +86,8 @@ void QtApplication::RaiseWithoutActivating(ui::Form& form) {
 }
 
 void QtApplication::NotifyCall(std::string_view name, std::string_view number) {
-  const QString caller = FromCp1252(name);
-  const QString shownNumber = FromCp1252(number);
+  const QString caller = FromCp1252(name, kShownLineLength);
+  const QString shownNumber = FromCp1252(number, kShownLineLength);
   if (notifications_.Show(caller, shownNumber)) return;
   if (QSystemTrayIcon::isSystemTrayAvailable()) tray_.showMessage(caller, shownNumber, QApplication::windowIcon());
 }

@@ -1,22 +1,33 @@
 // Recipient list: see QtComboBox.h.
 #include "ui/qt/QtComboBox.h"
 
+#include <algorithm>
+#include <ranges>
+
 #include "common/Text.h"
 #include "ui/qt/Cp1252.h"
 
 namespace ringlook::qt {
 
+namespace {
+// The name as it came: the shown text of a long one is cut.
+constexpr int kNameRole = Qt::UserRole;
+}  // namespace
+
 QtComboBox::QtComboBox(QWidget* parent) : QtControl(parent) { setEditable(false); }
 
 std::string QtComboBox::Item(int index) const {
-  return index >= 0 && index < count() ? ToCp1252(itemText(index)) : std::string();
+  const QByteArray name = itemData(index, kNameRole).toByteArray();
+  return {name.constData(), static_cast<std::size_t>(name.size())};
 }
 
 void QtComboBox::Add(std::string_view item) {
-  int at = count();
-  while (at > 0 && LessIgnoringCase(item, Item(at - 1))) --at;
+  // After the entries it equals; found by halving, as a list of thousands of
+  // names, each read back from the box, must not cost their square.
+  const auto entries = std::views::iota(0, count());
+  const int at = *std::ranges::upper_bound(entries, item, LessIgnoringCase, [this](int i) { return Item(i); });
   const int selected = currentIndex();
-  insertItem(at, FromCp1252(item));
+  insertItem(at, FromCp1252(item, kShownLineLength), QByteArray(item.data(), static_cast<qsizetype>(item.size())));
   // QComboBox selects the first entry of an empty list by itself.
   if (selected < 0) setCurrentIndex(-1);
 }

@@ -40,7 +40,9 @@ std::string QtMemo::Text() const {
 }
 
 void QtMemo::SetText(std::string_view text) {
-  QString plain = FromCp1252(text);
+  // A number's note is sent with its first 1024 characters at most, so what
+  // the logic reads back of a longer text is all there.
+  QString plain = FromCp1252(text, kShownTextLength);
   plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   setPlainText(plain);
 }

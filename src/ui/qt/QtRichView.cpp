@@ -19,9 +19,13 @@ std::string CoreText(QString text) {
   return ToCp1252(text);
 }
 
+// Under a text longer than the view shows.
+const QString kCutNote = QStringLiteral("\n(ingekort)");
+
 QString ShownText(std::string_view text) {
-  QString shown = FromCp1252(text);
+  QString shown = FromCp1252(text, kShownTextLength);
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (text.size() > kShownTextLength) shown += kCutNote;
   return shown;
 }
 

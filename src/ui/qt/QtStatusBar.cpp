@@ -83,7 +83,7 @@ void QtStatusBar::SetPanelText(int panel, std::string_view text) {
   // Every record of a history sets the count it already shows.
   if (current == text) return;
   current.assign(text);
-  const QString shown = FromCp1252(text);
+  const QString shown = FromCp1252(text, kShownLineLength);
   // The text is also the accessible name: a label tells a screen reader of a
   // new text only while it has no name of its own.
   label->setText(shown);
