@@ -354,6 +354,55 @@ TEST_F(HostileServer, ANameListOfTenThousandNamesFillsTheSendDialog) {
   EXPECT_EQ(chosen, name(kNames / 2));
 }
 
+// A thousand messages in bursts as fast as the server can write them, while
+// the messages window is open: every one reaches the one window (the texts of a
+// burst come without a pause between them and are shown as one message), and
+// the text after them is taken at once, as the view marks only what each
+// append adds.
+TEST_F(HostileServer, AFloodOfMessagesReachesTheOpenWindow) {
+  constexpr int kMessages = 1000;
+  // A burst stays under what the view shows of one text.
+  constexpr int kPerBurst = 100;
+  // The texts, the view's document of them and its layout.
+  constexpr std::size_t kMemoryBound = 64 * kMiB;
+  auto message = [](int n) {
+    return "bericht " + std::to_string(n) + " zie www.example.nl/" + std::to_string(n) + " ";
+  };
+  std::vector<std::string> bursts(kMessages / kPerBurst);
+  for (int n = 1; n <= kMessages; ++n) bursts[static_cast<std::size_t>((n - 1) / kPerBurst)] += "MSG^Bob^" + message(n);
+  const PeakGrowth growth;
+  Connect([bursts](ScriptedPeer& peer) {
+    if (!peer.SendText("MSG^Bob^eerste")) return;
+    for (const std::string& burst : bursts) {
+      if (!peer.SendText(burst)) return;
+    }
+    peer.SendText("UPDATEBELLERS^44");
+  });
+  const ui::FormMSGControls& window = program->windows.FormMSG();
+  int showings = 0;
+  bool wasVisible = false;
+  bool allShown = false;
+  // The dispatch waits in the window's modal loop meanwhile, so the reader looks from within it.
+  QTimer looker;
+  QObject::connect(&looker, &QTimer::timeout, [&] {
+    const bool visible = program->windows.MSGForm().isVisible();
+    if (visible && !wasVisible) ++showings;
+    wasVisible = visible;
+    if (!visible) return;
+    if (Panel(1) != "  Caller(s) today : 44") return;
+    const std::string shown = window.RichOntvang.Text();
+    allShown = shown.find("eerste") != std::string::npos;
+    for (int n = 1; n <= kMessages && allShown; ++n) allShown = shown.find(message(n)) != std::string::npos;
+    window.Self.Close(ui::ModalResult::Cancel);
+  });
+  looker.start(20);
+  ASSERT_TRUE(WaitUntil([&] { return Panel(1) == "  Caller(s) today : 44" && !program->windows.MSGForm().isVisible(); },
+                        kBigCaseMs));
+  EXPECT_EQ(showings, 1);
+  EXPECT_TRUE(allShown);
+  ExpectGrowthBelow(growth, kMemoryBound);
+}
+
 // A text cut short, at any byte: what the program shows of each field is the
 // start of what was sent, never more and never other bytes; the whole text
 // then shows every field whole. The prefixes go straight to the program's
