@@ -25,7 +25,8 @@ void QtComboBox::Add(std::string_view item) {
   // After the entries it equals; found by halving, as a list of thousands of
   // names, each read back from the box, must not cost their square.
   const auto entries = std::views::iota(0, count());
-  const int at = *std::ranges::upper_bound(entries, item, LessIgnoringCase, [this](int i) { return Item(i); });
+  const auto after = std::ranges::upper_bound(entries, item, LessIgnoringCase, [this](int i) { return Item(i); });
+  const auto at = static_cast<int>(after - entries.begin());
   const int selected = currentIndex();
   insertItem(at, FromCp1252(item, kShownLineLength), QByteArray(item.data(), static_cast<qsizetype>(item.size())));
   // QComboBox selects the first entry of an empty list by itself.
