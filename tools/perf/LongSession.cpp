@@ -55,6 +55,8 @@ class LongSession {
     }
     Expect(WaitUntil([this] { return controls_.StatusBar1.PanelText(0) == status::kConnected; }, kStepTimeoutMs),
            "the program did not connect");
+    // Messages reach the program only once the server knows its nickname.
+    Expect(WaitUntil([this] { return KnownToTheServer(); }, kStepTimeoutMs), "the server did not learn the nickname");
     // Searches close their bar here, not the idle timer in the middle of one.
     controls_.Timer2.SetEnabled(false);
     program_.windows.MainForm().showNormal();
@@ -95,6 +97,14 @@ class LongSession {
  private:
   static void Expect(bool ok, const char* what) {
     if (!ok) throw std::runtime_error(std::string("long session: ") + what);
+  }
+
+  [[nodiscard]] bool KnownToTheServer() {
+    bool known = false;
+    server_.Run([&known](server::RingServer& server) {
+      for (const std::string& nickname : server.Nicknames()) known = known || nickname == kNickname;
+    });
+    return known;
   }
 
   // A search for a name among today's callers, then "Sluiten", which brings today's calls back.
