@@ -24,6 +24,7 @@ namespace {
 
 constexpr const char* kNickname = "Lang";
 constexpr int kStepTimeoutMs = 10000;
+constexpr int kNicknameTimeoutMs = 70000;
 // What the allocator may keep beyond the bytes held: arenas of the threads and
 // Qt's caches settle during the first round, the rest is what a leak would add to.
 constexpr double kSlackMiB = 4.0;
@@ -55,8 +56,10 @@ class LongSession {
     }
     Expect(WaitUntil([this] { return controls_.StatusBar1.PanelText(0) == status::kConnected; }, kStepTimeoutMs),
            "the program did not connect");
-    // Messages reach the program only once the server knows its nickname.
-    Expect(WaitUntil([this] { return KnownToTheServer(); }, kStepTimeoutMs), "the server did not learn the nickname");
+    // Messages reach the program only once the server knows its nickname,
+    // which the program tells it once a minute.
+    Expect(WaitUntil([this] { return KnownToTheServer(); }, kNicknameTimeoutMs),
+           "the server did not learn the nickname");
     // Searches close their bar here, not the idle timer in the middle of one.
     controls_.Timer2.SetEnabled(false);
     program_.windows.MainForm().showNormal();
