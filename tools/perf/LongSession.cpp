@@ -92,6 +92,8 @@ class LongSession {
       bytes += static_cast<double>(controls_.ListBox1.Item(i).size());
     return bytes + static_cast<double>(program_.windows.FormMSG().RichOntvang.Text().size());
   }
+  // The user empties the messages window with "Wissen".
+  void EmptyMessages() { program_.windows.FormMSG().Button3.OnClick(); }
   [[nodiscard]] int Lines() const { return list_.model()->rowCount(); }
   [[nodiscard]] int Calls() const { return calls_; }
   [[nodiscard]] int Searches() const { return searches_; }
@@ -172,9 +174,17 @@ Row MeasureLongSession(const QString& workFolder, const LongSessionPlan& plan) {
     std::fprintf(stderr, "round %d: %d calls, %d searches, %d messages; %d lines, held %.2f MiB, resident %.1f MiB\n",
                  round, session.Calls(), session.Searches(), session.Messages(), session.Lines(), held, resident);
   }
+  session.EmptyMessages();
+  malloc_trim(0);
+  const double emptied = ResidentMiB();
   const double grown = resident - firstResident;
   const double heldGrown = held - firstHeld;
   const double budget = kHeldBytesFactor * heldGrown + kSlackMiB;
+  char note[200];
+  std::snprintf(note, sizeof note,
+                "%d calls, %d searches, %d messages; floor: what the list and messages window came to hold; "
+                "%.1f MiB once the messages window is emptied",
+                session.Calls(), session.Searches(), session.Messages(), emptied);
   return {"long session: resident memory grown after round 1",
           grown,
           heldGrown,
@@ -182,8 +192,7 @@ Row MeasureLongSession(const QString& workFolder, const LongSessionPlan& plan) {
           "MiB",
           "<= 3 x held + " + std::to_string(static_cast<int>(kSlackMiB)) + " MiB",
           grown <= budget,
-          std::to_string(session.Calls()) + " calls, " + std::to_string(session.Searches()) + " searches, " +
-              std::to_string(session.Messages()) + " messages; floor: what the list and messages window came to hold"};
+          note};
 }
 
 }  // namespace ringlook::perf
