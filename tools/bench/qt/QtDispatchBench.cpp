@@ -4,20 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <string>
 
 #include "BenchTexts.h"
-#include "main/TFormRinglook.h"
-#include "messaging/TFormMSG.h"
-#include "messaging/TFormSentMSG.h"
-#include "records/TFormEdit.h"
-#include "settings/MemoryAutostartEntry.h"
-#include "settings/MemorySettingsStore.h"
-#include "settings/TFormSetup.h"
-#include "ui/qt/QtApplication.h"
-#include "ui/qt/QtClientSocket.h"
-#include "ui/qt/QtClock.h"
-#include "ui/qt/QtWindows.h"
+#include "ui/qt/QtProgram.h"
 
 namespace {
 
@@ -25,21 +16,11 @@ void DispatchHistoryIntoQtList(benchmark::State& state) {
   using namespace ringlook;
   const int records = static_cast<int>(state.range(0));
   const std::string text = bench::RecordListText(records);
-  qt::QtClock clock;
-  qt::QtWindows windows;
-  qt::QtApplication application(windows.MainForm(), clock);
-  qt::QtClientSocket socket;
-  settings::MemorySettingsStore store;
-  settings::MemoryAutostartEntry autostart;
-  TFormRinglook main(windows.FormRinglook(), TFormRinglook::Services{application, clock, socket, store, autostart,
-                                                                     [] { return std::string("/"); }, "/"});
-  TFormSetup setup(windows.FormSetup(), main);
-  TFormEdit edit(windows.FormEdit());
-  TFormSentMSG sentMSG(windows.FormSentMSG(), main);
-  TFormMSG msg(windows.FormMSG(), main);
-  main.AttachSetup(setup);
-  main.AttachEdit(edit);
-  main.AttachMessaging(sentMSG, msg);
+  // The whole program, with its settings in a folder of its own; it never connects.
+  const QTemporaryDir config;
+  qt::QtProgram program({config.path(), qt::QtClientSocket::kPort, "/"});
+  TFormRinglook& main = program.formRinglook;
+  qt::QtWindows& windows = program.windows;
   // Shown as the user sees it, without the first activation's settings reading.
   main.FirstActivation = false;
   windows.MainForm().show();
