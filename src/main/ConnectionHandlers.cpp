@@ -5,7 +5,6 @@
 #include <string>
 
 #include "main/TFormRinglook.h"
-#include "net/Receiver.h"
 
 namespace ringlook {
 
@@ -41,14 +40,12 @@ void TFormRinglook::ShowNotConnected() {
   Env.App.Restore();
 }
 
-void TFormRinglook::ClientSocket1Disconnect() { ShowNotConnected(); }
-
-void TFormRinglook::ClientSocket1Read() {
-  std::string text = net::ReceiveMessage(Env.ClientSocket1, [this](int ms) { Pauze(ms); });
-  // The connection may have ended while the text came: the list of a lost
-  // connection stays empty, and the text may be cut short.
-  if (!text.empty() && Env.ClientSocket1.Active()) Dispatch(std::move(text));
+void TFormRinglook::ClientSocket1Disconnect() {
+  receiver_.Drop();
+  ShowNotConnected();
 }
+
+void TFormRinglook::ClientSocket1Read() { receiver_.Read(); }
 
 void TFormRinglook::ClientSocket1Error(net::ErrorEvent /*errorEvent*/, int& errorCode) {
   net::ClientSocket& socket = Env.ClientSocket1;

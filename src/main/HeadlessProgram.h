@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "main/TFormRinglook.h"
 #include "messaging/TFormMSG.h"
@@ -25,8 +26,9 @@ struct HeadlessProgram {
       : store(storeOverride != nullptr ? *storeOverride : memoryStore),
         autostart(autostartOverride != nullptr ? *autostartOverride : memoryAutostart),
         main(mainControls.Controls(),
-             TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart,
-                                     [] { return std::string("/home/user"); }, "/opt/ringlook/bin/ringlook"}),
+             TFormRinglook::Services{app, loop.ClockRef(), socket, store, autostart, settleTimer,
+                                     [] { return std::string("/home/user"); }, "/opt/ringlook/bin/ringlook",
+                                     [this](std::string_view line) { log.emplace_back(line); }}),
         setup(setupControls.Controls(), main),
         edit(editControls.Controls()),
         sentMSG(sentMSGControls.Controls(), main),
@@ -45,6 +47,8 @@ struct HeadlessProgram {
   }
 
   ui::ManualEventLoop loop;
+  ui::ManualTimer settleTimer{loop, net::kSettleMs, false};
+  std::vector<std::string> log;
   ui::MemoryApplication app{loop};
   net::MemoryClientSocket socket{loop};
   settings::MemorySettingsStore memoryStore;

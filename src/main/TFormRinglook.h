@@ -10,6 +10,7 @@
 #include <string>
 
 #include "net/ClientSocket.h"
+#include "net/Receiver.h"
 #include "ports/AutostartEntry.h"
 #include "ports/Clock.h"
 #include "ports/SettingsStore.h"
@@ -47,9 +48,13 @@ class TFormRinglook : public net::ClientSocketEvents {
     net::ClientSocket& ClientSocket1;
     SettingsStore& Store;
     AutostartEntry& Autostart;
+    // The settle wait's own timer, off.
+    ui::Timer& SettleTimer;
     // The process's current working folder, and the absolute path of the running program.
     std::function<std::string()> WorkingFolder;
     std::string ProgramPath;
+    // A line for the link's log (--verbose); may be empty.
+    std::function<void(std::string_view)> Log;
   };
 
   TFormRinglook(ui::FormRinglookControls controls, Services services);
@@ -149,6 +154,7 @@ class TFormRinglook : public net::ClientSocketEvents {
   TFormEdit* edit_ = nullptr;
   TFormSentMSG* sentMSG_ = nullptr;
   TFormMSG* msg_ = nullptr;
+  net::Receiver receiver_;
 };
 
 }  // namespace ringlook

@@ -44,7 +44,9 @@ std::string FlagFor(std::string_view noteText, bool alertChecked) {
 
 std::string SetRequest(std::string_view selectedNumber, std::string_view nameField, std::string_view noteText,
                        bool alertChecked) {
-  const std::string_view note = TrimmedView(FirstChars(noteText, kNoteLimit));
+  // The whole note: the limit is on typing, and a longer note the server sent
+  // must not lose its tail when only the name or the box changes.
+  const std::string_view note = TrimmedView(noteText);
   std::string out = Joined(kSet, selectedNumber);
   out.push_back(kFieldSeparator);
   out.append(TrimmedView(FirstChars(nameField, kNameLimit))).push_back(kFieldSeparator);
@@ -90,12 +92,11 @@ ReceivedMessage ReadMessage(std::string_view afterKeyword) {
   return m;
 }
 
-NumberRecord ReadNumberRecord(std::string_view afterKeyword, std::string_view* rest) {
+NumberRecord ReadNumberRecord(std::string_view afterKeyword) {
   NumberRecord r;
   r.Number = NextField(afterKeyword);
   r.Name = NextField(afterKeyword);
   r.Note = NextField(afterKeyword);
-  if (rest != nullptr) *rest = afterKeyword;
   r.Flag = FieldBefore(afterKeyword, kFieldSeparator);
   return r;
 }

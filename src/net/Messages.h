@@ -65,7 +65,6 @@ std::string NameListRequest();
 std::string MsgRequest(std::string_view recipient, std::string_view sender, std::string_view body);
 
 inline constexpr std::size_t kNameLimit = 37;
-inline constexpr std::size_t kNoteLimit = 1024;
 inline constexpr std::size_t kMessageLimit = 400;
 
 // The flag SET sends: "2" for alert, else "1" when the trimmed note is not empty, else "0".
@@ -87,7 +86,7 @@ struct ReceivedMessage {
 };
 ReceivedMessage ReadMessage(std::string_view afterKeyword);
 
-// REPLYGET body after the keyword: four fields; Rest is the flag field and what follows.
-NumberRecord ReadNumberRecord(std::string_view afterKeyword, std::string_view* rest = nullptr);
+// REPLYGET body after the keyword: four fields.
+NumberRecord ReadNumberRecord(std::string_view afterKeyword);
 
 }  // namespace ringlook::net

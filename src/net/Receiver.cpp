@@ -3,18 +3,18 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace ringlook::net {
 
 namespace {
 
-// Reads what is waiting, up to `most` bytes of text.
-void ReadWaiting(ClientSocket& socket, std::string& text, std::size_t most) {
-  const auto limit = static_cast<int>(most);
+// Reads what is waiting, until the text holds kMaxMessageBytes.
+void ReadWaiting(ClientSocket& socket, std::string& text) {
   std::array<char, 16384> chunk{};
-  for (int available = socket.AvailableBytes(); available > 0 && text.size() < most;
+  for (int available = socket.AvailableBytes(); available > 0 && text.size() < kMaxMessageBytes;
        available = socket.AvailableBytes()) {
-    const int room = limit - static_cast<int>(text.size());
+    const auto room = static_cast<int>(kMaxMessageBytes - text.size());
     const int want = std::min({available, static_cast<int>(chunk.size()), room});
     const int got = socket.ReadBytes(chunk.data(), want);
     // A failed read closes the connection (or nothing was there after all):
@@ -26,38 +26,49 @@ void ReadWaiting(ClientSocket& socket, std::string& text, std::size_t most) {
 
 }  // namespace
 
-std::string ReceiveMessage(ClientSocket& socket, const std::function<void(int ms)>& pauze) {
-  // Bytes are read as they come, also while the wait below runs the loop (each
-  // read raises the next notification, which lands here): bytes left in the
-  // system's buffer would fill it, the server would stop, and a burst longer
-  // than the buffer would seem to have settled.
-  thread_local std::string* collecting = nullptr;
-  if (collecting != nullptr) {
-    // The last byte is left to the wait: the read that fills the text must come
-    // after the last notification taken here, as it raises the next one.
-    ReadWaiting(socket, *collecting, kMaxMessageBytes - 1);
-    return {};
-  }
-  std::string text;
-  collecting = &text;
-  const auto total = [&] { return text.size() + static_cast<std::size_t>(socket.AvailableBytes()); };
-  ReadWaiting(socket, text, kMaxMessageBytes);
-  std::size_t seen = total();
-  for (int collected = kSettleMs; text.size() < kMaxMessageBytes; collected += kSettleMs) {
-    pauze(kSettleMs);
-    const bool settled = total() == seen;
-    ReadWaiting(socket, text, kMaxMessageBytes);
-    if (settled || collected >= kMaxCollectMs) break;
-    seen = total();
-  }
-  collecting = nullptr;
+Receiver::Receiver(ClientSocket& socket, ui::Timer& settle, const Clock& clock, std::function<void(std::string)> onText)
+    : socket_(socket), settle_(settle), clock_(clock), onText_(std::move(onText)) {
+  settle_.SetEnabled(false);
+  settle_.SetInterval(kSettleMs);
+  settle_.OnTimer = [this] { Settle(); };
+}
+
+void Receiver::Read() { Collect(); }
+
+void Receiver::Settle() {
+  // Bytes whose notification has not come yet still belong to this text.
+  if (!Collect()) HandOver();
+}
+
+bool Receiver::Collect() {
+  const std::size_t before = text_.size();
+  ReadWaiting(socket_, text_);
+  if (text_.size() == before) return false;
+  if (before == 0) firstByteAt_ = clock_.TickMs();
   // The bounds cut a stream that never pauses into several texts, and may cut a
   // message in two: the dispatch reads the first part as that message cut short
-  // (missing fields empty, a cut record ending its list) and ignores the rest,
-  // which does not begin with a keyword. Under such a server that cannot be
-  // helped; what matters is that each text is dispatched and freed in turn.
-  // Bytes left behind raise the next read notification once this one is handled.
-  return text;
+  // and ignores the rest, which does not begin with a keyword. Under such a
+  // server that cannot be helped; what matters is that each text is dispatched
+  // and freed in turn.
+  if (text_.size() >= kMaxMessageBytes || clock_.TickMs() - firstByteAt_ >= kMaxCollectMs) {
+    HandOver();
+  } else {
+    settle_.Restart();
+  }
+  return true;
+}
+
+void Receiver::HandOver() {
+  settle_.SetEnabled(false);
+  // Taken out first: the dispatch may show a modal window, inside which the
+  // next text collects here.
+  std::string text = std::exchange(text_, {});
+  if (!text.empty()) onText_(std::move(text));
+}
+
+void Receiver::Drop() {
+  settle_.SetEnabled(false);
+  text_ = std::string();
 }
 
 }  // namespace ringlook::net

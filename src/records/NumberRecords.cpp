@@ -25,10 +25,10 @@ void TFormRinglook::ListBox1DblClick() {
   const int selected = Controls.ListBox1.ItemIndex();
   if (selected < 0) return;
   TFormEdit& dialog = Edit();
-  dialog.Prepare();
+  SelectedNumber = calls::LineNumber(Controls.ListBox1.Item(selected));
+  dialog.Prepare(SelectedNumber);
   dialog.Controls.Edit1.SetText("");
   dialog.Controls.Edit2.SetText("");
-  SelectedNumber = calls::LineNumber(Controls.ListBox1.Item(selected));
   Env.ClientSocket1.SendBytes(net::GetRequest(SelectedNumber));
   EditEntry(*this, dialog);
 }
@@ -37,8 +37,8 @@ void TFormRinglook::Addnumber1Click() {
   TFormEdit& dialog = Edit();
   dialog.Controls.Self.SetCaption(kAddCaption);
   if (dialog.Controls.Self.ShowModal() != ui::ModalResult::Ok) return;
-  dialog.Prepare();
   SelectedNumber = Trimmed(dialog.Controls.Edit2.Text());
+  dialog.Prepare(SelectedNumber);
   Env.ClientSocket1.SendBytes(net::AddRequest(SelectedNumber));
   EditEntry(*this, dialog);
 }

@@ -1,6 +1,8 @@
 // The number-record dialog: see TFormEdit.h.
 #include "records/TFormEdit.h"
 
+#include "common/Text.h"
+
 namespace ringlook {
 
 namespace {
@@ -61,7 +63,9 @@ void TFormEdit::Button1Click() { Controls.Self.Close(ui::ModalResult::Cancel); }
 
 void TFormEdit::Button2Click() { Controls.Self.Close(ui::ModalResult::Ok); }
 
-void TFormEdit::Prepare() {
+void TFormEdit::Prepare(std::string_view number) {
+  awaiting_ = true;
+  awaitedNumber_ = Trimmed(number);
   Controls.Edit1.SetBackground(ui::Colour::Window);
   Controls.Memo1.SetBackground(ui::Colour::Window);
   Controls.Button2.SetEnabled(false);
@@ -71,6 +75,26 @@ void TFormEdit::Prepare() {
   Controls.CheckBox1.SetEnabled(false);
   Controls.Memo1.SetText("");
   Controls.Memo1.SetEnabled(false);
+}
+
+// The number is compared with blanks removed, byte for byte otherwise: it is
+// the key the change is saved under, and a reply that spells it another way
+// may be another entry. Such a reply leaves the dialog waiting, to be cancelled.
+bool TFormEdit::Fill(const net::NumberRecord& entry) {
+  if (!awaiting_ || TrimmedView(entry.Number) != awaitedNumber_) return false;
+  awaiting_ = false;
+  Controls.Edit2.SetText(entry.Number);
+  Controls.Edit1.SetText(entry.Name);
+  Controls.Memo1.SetText(entry.Note);
+  // Any other flag leaves the box as Prepare left it.
+  if (entry.Flag == net::kFlagAlert) Controls.CheckBox1.SetChecked(true);
+  Controls.Button2.SetEnabled(true);
+  Controls.Edit1.SetEnabled(true);
+  Controls.Edit2.SetEnabled(true);
+  Controls.CheckBox1.SetEnabled(true);
+  Controls.Memo1.SetEnabled(true);
+  if (Controls.Self.Visible()) Controls.Edit1.SetFocus();
+  return true;
 }
 
 }  // namespace ringlook

@@ -4,8 +4,10 @@
 // new number.
 #pragma once
 
+#include <string>
 #include <string_view>
 
+#include "net/Messages.h"
 #include "ui/WindowControls.h"
 
 namespace ringlook {
@@ -25,10 +27,17 @@ class TFormEdit {
   void Button1Click();
   void Button2Click();
 
-  // Empty and disabled until the server's reply to the request about to be sent.
-  void Prepare();
+  // Empty and disabled until the server's reply for number, about to be asked for.
+  void Prepare(std::string_view number);
+  // Fills and enables the fields with the entry the dialog waits for, once;
+  // false, changing nothing, for any other entry.
+  bool Fill(const net::NumberRecord& entry);
 
   ui::FormEditControls Controls;
+
+ private:
+  bool awaiting_ = false;
+  std::string awaitedNumber_;
 };
 
 }  // namespace ringlook

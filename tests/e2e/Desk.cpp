@@ -1,12 +1,14 @@
 // One user's whole program in the test process: see Desk.h.
 #include "Desk.h"
 
+#include "EventLoopWait.h"
 #include "ProgramSettings.h"
-#include "UserSteps.h"
 
 namespace ringlook::e2e {
 
 namespace {
+
+using testing::WaitUntil;
 
 QString WithSettings(const QString& configFolder, const std::string& nickname) {
   testing::WriteProgramSettings(configFolder, nickname);

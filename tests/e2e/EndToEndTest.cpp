@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "Desk.h"
+#include "EventLoopWait.h"
 #include "UserSteps.h"
 #include "calls/CallerLine.h"
 #include "server/RingServer.h"
@@ -25,6 +26,10 @@
 
 namespace ringlook::e2e {
 namespace {
+
+using testing::Click;
+using testing::UserSteps;
+using testing::WaitUntil;
 
 // Counts the times a window is shown.
 class ShowCounter : public QObject {

@@ -6,6 +6,7 @@
 // only a hang misses, and its memory stays under a stated bound.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "ProgramSettings.h"
 #include "ResidentMemory.h"
 #include "ScriptedServer.h"
+#include "UserSteps.h"
 #include "calls/CallerLine.h"
 #include "common/Text.h"
 #include "net/Receiver.h"
@@ -182,6 +184,70 @@ TEST_F(HostileServer, ATrickleWithoutPausesIsShownWhileItLasts) {
   ASSERT_TRUE(WaitUntil([&] { return Panel(1).starts_with("  Caller(s) today : 7"); }, kTrickleMs));
   EXPECT_FALSE(server.Done()) << "shown only after the trickle ended";
   ASSERT_TRUE(WaitUntil([&] { return Panel(1) == "  Caller(s) today : 43"; }));
+}
+
+// The user double-clicks a line while the server trickles a text in: the edit
+// dialog, opened inside the wait for that text, gets its own reply and only
+// that (not the late one for the line the user looked at before), the text
+// shows, and a call that comes meanwhile comes on its own. "Ok" saves the entry
+// the dialog shows, under its own number.
+TEST_F(HostileServer, ADialogOpenedWhileATextTricklesInGetsItsOwnReply) {
+  constexpr int kDigits = 30;
+  // Well inside the settle wait, with room for a busy machine.
+  constexpr int kByteEveryMs = 50;
+  auto saved = std::make_shared<std::string>();
+  Connect([saved](ScriptedPeer& peer) {
+    peer.SendText("HISTORY^Ann^0^lijn 1^0123^1^~Bob^0^lijn 2^0456^2^~");
+    peer.ReceiveUntil("GET^0456");
+    peer.WaitForCue();
+    peer.Send("UPDATEBELLERS^");
+    for (int i = 1; i <= kDigits; ++i) {
+      if (!peer.Send(std::to_string(i % 10))) return;
+      peer.Pause(kByteEveryMs);
+    }
+    peer.ReceiveUntil("GET^0123");
+    peer.Pause(kQuietMs);
+    peer.SendText("REPLYGET^0456^Bob^oud^0^");
+    peer.SendText("REPLYGET^0123^Ann^bel terug^2^");
+    peer.SendText("NIEUW^Carla^0^lijn 3^0789^3^");
+    *saved = peer.ReceiveUntil("SET^");
+    *saved += peer.ReceiveUntil("^2^");
+  });
+  BringUpMainWindow();
+  ASSERT_TRUE(WaitUntil([&] { return List().Count() == 2; }));
+  auto* list = program->windows.MainForm().findChild<QAbstractItemView*>(QStringLiteral("ListBox1"));
+  ASSERT_NE(list, nullptr);
+  const ui::FormEditControls& dialog = program->windows.FormEdit();
+  std::string countWhileOpen;
+  std::string nameWhileOpen;
+  std::string topWhileOpen;
+  QTimer doubleClickAnn;
+  doubleClickAnn.setSingleShot(true);
+  QObject::connect(&doubleClickAnn, &QTimer::timeout, [&] { testing::DoubleClickLine(*list, 0); });
+  const testing::UserSteps user({
+      {[&] { return dialog.Self.Visible(); },
+       [&] { testing::Click(program->windows.EditForm(), "Button1"); }},  // Bob's entry, cancelled at once
+      {[&] { return !dialog.Self.Visible(); },
+       [&] {
+         server.Cue();
+         doubleClickAnn.start(6 * kByteEveryMs);
+       }},
+      {[&] { return dialog.Self.Visible() && Panel(1).starts_with("  Caller(s) today : "); },
+       [&] { countWhileOpen = Panel(1); }},
+      {[&] { return dialog.Self.Visible() && dialog.Button2.Enabled() && TopNumber() == "0789"; },
+       [&] {
+         nameWhileOpen = dialog.Edit1.Text();
+         topWhileOpen = TopNumber();
+         testing::Click(program->windows.EditForm(), "Button2");
+       }},
+  });
+  testing::DoubleClickLine(*list, 1);
+  ASSERT_TRUE(WaitUntil([&] { return user.Done() && server.Done(); })) << user.Taken() << " steps taken";
+  EXPECT_EQ(nameWhileOpen, "Ann");
+  EXPECT_EQ(*saved, "SET^0123^Ann^bel terug^2^");
+  EXPECT_EQ(topWhileOpen, "0789");
+  EXPECT_EQ(countWhileOpen, "  Caller(s) today : 123456789012345678901234567890");
+  EXPECT_EQ(List().Count(), 3);
 }
 
 // Every byte value from 0 to 255 reaches the list, the status bar, the title
@@ -482,14 +548,18 @@ const CutText kCutTexts[] = {
 TEST_P(CutTexts, ShowTheStartOfEachField) {
   const CutText& cut = GetParam();
   CloseMessagesWhenShown();
+  // The edit dialog waits for the entry of 0612, as after a double-click on its line.
+  const auto waitForTheEntry = [this] { program->formEdit.Prepare("0612"); };
   for (std::size_t length = 1; length < cut.text.size(); ++length) {
     program->windows.FormSentMSG().ComboBox1.Clear();
+    waitForTheEntry();
     program->formRinglook.Dispatch(cut.text.substr(0, length));
     for (const auto& [shown, sent] : cut.fields(*this)) {
       EXPECT_TRUE(sent.starts_with(shown)) << "cut after " << length << " bytes: shown \"" << shown << "\"";
     }
   }
   program->windows.FormSentMSG().ComboBox1.Clear();
+  waitForTheEntry();
   program->formRinglook.Dispatch(cut.text);
   for (const auto& [shown, sent] : cut.fields(*this)) EXPECT_EQ(shown, sent);
 }
@@ -594,6 +664,8 @@ TEST_P(HugeFields, AreShownWithoutHoldingTheProgram) {
   const std::size_t memoryBound = 2 * net::kMaxMessageBytes + 4 * std::min(field.bytes, net::kMaxMessageBytes);
   const PeakGrowth growth;
   CloseMessagesWhenShown();
+  // The dialog waits for the entry of 0123, as after a double-click on its line.
+  program->formEdit.Prepare("0123");
   Connect([&field](ScriptedPeer& peer) {
     if (!peer.Send(field.before) || !peer.Stream(field.bytes, [&field](std::size_t) { return field.fill; })) return;
     peer.SendText(field.after);

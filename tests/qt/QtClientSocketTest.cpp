@@ -1,5 +1,5 @@
 // Contract tests of the real client socket against listeners on 127.0.0.1 that
-// accept, refuse, close in order and reset; and the settle wait over loopback.
+// accept, refuse, close in order and reset; and a stream read whole over loopback.
 #include <QEventLoop>
 #include <QLoggingCategory>
 #include <QTimer>
@@ -22,7 +22,7 @@
 #include "net/Receiver.h"
 #include "ui/qt/QtClientSocket.h"
 #include "ui/qt/QtClock.h"
-#include "ui/qt/QtEventPump.h"
+#include "ui/qt/QtTimer.h"
 
 namespace ringlook::qt {
 namespace {
@@ -331,33 +331,6 @@ TEST(QtClientSocket, DestroyingTheSocketClosesItWithoutAnyHandler) {
   EXPECT_EQ(events.log.size(), 2u);
 }
 
-// Pauze on the real loop, as the main window runs it around the settle wait.
-void PauzeOnTheQtLoop(int ms) {
-  static const QtClock clock;
-  const std::uint64_t deadline = clock.TickMs() + static_cast<std::uint64_t>(ms);
-  do {
-    ProcessEventsUntil(clock, deadline);
-  } while (clock.TickMs() < deadline);
-}
-
-// The settle wait on the real loop: bytes 20 ms apart are one text, 400 ms apart two.
-TEST_F(QtClientSocketTest, BurstsEndedBy120MsOfSilenceAreOneTextEach) {
-  const int peer = Connect();
-  ASSERT_GE(peer, 0);
-  std::vector<std::string> texts;
-  events.onRead = [&] {
-    const std::string text = net::ReceiveMessage(socket, PauzeOnTheQtLoop);
-    if (!text.empty()) texts.push_back(text);
-  };
-  QObject writes;  // a write still pending when the test ends is dropped with it
-  QTimer::singleShot(0, &writes, [&] { Write(peer, "UPDATEBELLERS^17"); });
-  QTimer::singleShot(20, &writes, [&] { Write(peer, "NIEUW^Jan^0^^0612^18^"); });
-  QTimer::singleShot(600, &writes, [&] { Write(peer, "MSG^Ann^hallo"); });
-  QTimer::singleShot(1000, &writes, [&] { Write(peer, "NIEUW^Bob^2^^0456^19^"); });
-  ASSERT_TRUE(events.WaitUntil([&] { return texts.size() >= 3; }));
-  EXPECT_THAT(texts, ElementsAre("UPDATEBELLERS^17NIEUW^Jan^0^^0612^18^", "MSG^Ann^hallo", "NIEUW^Bob^2^^0456^19^"));
-}
-
 // The link's log lines while a test runs; switching the log on as --verbose does.
 class LinkLogLines {
  public:
@@ -455,13 +428,15 @@ TEST_F(QtClientSocketTest, ANeverPausingStreamComesInBoundedTextsInFull) {
   bool inOrder = true;
   testing::ResetPeakResident();
   const std::size_t residentBefore = testing::PeakResidentBytes();
-  events.onRead = [&] {
-    const std::string text = net::ReceiveMessage(socket, PauzeOnTheQtLoop);
+  QtClock clock;
+  QtTimer settle(net::kSettleMs, false);
+  net::Receiver receiver(socket, settle, clock, [&](const std::string& text) {
     for (std::size_t i = 0; i < text.size() && inOrder; ++i) inOrder = text[i] == StreamByte(received + i);
     received += text.size();
     largest = std::max(largest, text.size());
-    if (!text.empty()) ++texts;
-  };
+    ++texts;
+  });
+  events.onRead = [&] { receiver.Read(); };
   const bool complete = events.WaitUntil([&] { return received >= kStreamBytes; }, 120000);
   const std::size_t residentGrowth = testing::PeakResidentBytes() - residentBefore;
   writer.join();

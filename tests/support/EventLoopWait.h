@@ -13,7 +13,7 @@ namespace ringlook::testing {
 // Runs the event loop until done() holds or timeoutMs have passed; false on the latter.
 // The loop sleeps until an event comes; a timer wakes it now and then to look
 // at done() and the deadline.
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
   QElapsedTimer elapsed;
   elapsed.start();
   QTimer wake;

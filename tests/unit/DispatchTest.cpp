@@ -168,15 +168,15 @@ TEST(History, ABlankRecordStaysInTheListAndEndsTheWholeDispatch) {
     const char* name;
     std::string text;
     std::size_t lines;
-    bool laterTestsMade;
+    bool endsAtABlankLine;
   };
   const std::string one = Record("Een", "0", "1");
   const Case cases[] = {
-      {"complete", "HISTORY^" + one + "~NAMELIST^", 1, true},
-      {"blank record", "HISTORY^~~NAMELIST^", 1, false},
-      {"blank after a record", "HISTORY^" + one + "~^0^^^^~NAMELIST^", 2, false},
-      {"last record without its separator", "HISTORY^" + one + "~" + one, 2, false},
-      {"search reply, blank record", "REPLYFIND^~~NAMELIST^", 1, false},
+      {"complete", "HISTORY^" + one + "~NAMELIST^", 1, false},
+      {"blank record", "HISTORY^~~" + one + "~", 1, true},
+      {"blank after a record", "HISTORY^" + one + "~^0^^^^~" + one + "~", 2, true},
+      {"last record without its separator", "HISTORY^" + one + "~" + one, 2, true},
+      {"search reply, blank record", "REPLYFIND^~~" + one + "~", 1, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -184,8 +184,8 @@ TEST(History, ABlankRecordStaysInTheListAndEndsTheWholeDispatch) {
     h.sentMSGControls.ComboBox1.SetEnabled(false);
     h.main.Dispatch(c.text);
     EXPECT_EQ(h.Lines().size(), c.lines);
-    EXPECT_TRUE(calls::LineNumber(h.Lines().back()).empty() == !c.laterTestsMade);
-    EXPECT_EQ(h.sentMSGControls.ComboBox1.Enabled(), c.laterTestsMade);
+    EXPECT_EQ(calls::LineNumber(h.Lines().back()).empty(), c.endsAtABlankLine);
+    EXPECT_FALSE(h.sentMSGControls.ComboBox1.Enabled()) << "what a list leaves is never a message of its own";
   }
 }
 
@@ -257,35 +257,64 @@ TEST(NameList, ListsEveryoneButTheUserByteForByteAndPreselectsTheLastCorresponde
   }
 }
 
-TEST(ReplyGet, FillsAndEnablesTheEditDialogAndOnlyEverTicksTheAlertBox) {
+// The dialog takes the reply it waits for, once; any other leaves it as it was.
+TEST(ReplyGet, FillsTheDialogWithTheEntryItWaitsForAndOnlyEverTicksTheAlertBox) {
   struct Case {
-    std::string text;
-    std::string number, name, note;
+    const char* name;
+    std::vector<std::string> awaited;  // the numbers asked for, in order
+    std::vector<std::string> texts;
+    bool filled;
+    std::string number, name_, note;
     bool alert;
   };
+  const std::string jansen = "REPLYGET^0612345678^Jansen^Belt vaak\r\nterug^2^";
   const Case cases[] = {
-      {"REPLYGET^0612345678^Jansen^Belt vaak\r\nterug^2^", "0612345678", "Jansen", "Belt vaak\r\nterug", true},
-      {"REPLYGET^0612345678^Jansen^^1^", "0612345678", "Jansen", "", false},
-      {"REPLYGET^", "", "", "", false},
+      {"alert", {"0612345678"}, {jansen}, true, "0612345678", "Jansen", "Belt vaak\r\nterug", true},
+      {"note flag", {"0612345678"}, {"REPLYGET^0612345678^Jansen^^1^"}, true, "0612345678", "Jansen", "", false},
+      {"no fields, empty number asked for", {""}, {"REPLYGET^"}, true, "", "", "", false},
+      {"the number with blanks",
+       {"0612345678"},
+       {"REPLYGET^ 0612345678 ^Jansen^^0^"},
+       true,
+       " 0612345678 ",
+       "Jansen",
+       "",
+       false},
+      {"nothing asked for", {}, {jansen}, false, "", "stale", "stale", false},
+      {"another number", {"0699999999"}, {jansen}, false, "", "stale", "stale", false},
+      {"an earlier request's late reply", {"0612345678", "0699999999"}, {jansen}, false, "", "stale", "stale", false},
+      {"another spelling of the number",
+       {"0612345678"},
+       {"REPLYGET^06 12345678^Jansen^^2^"},
+       false,
+       "",
+       "stale",
+       "stale",
+       false},
+      {"a message body", {"0612345678"}, {"MSG^Piet^" + jansen}, false, "", "stale", "stale", false},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+    SCOPED_TRACE(c.name);
     Dispatching h;
     ui::MemoryFormEdit& dialog = h.editControls;
-    dialog.Edit1.SetText("stale");
-    dialog.Memo1.SetText("stale");
+    for (const std::string& number : c.awaited) h.edit.Prepare(number);
     for (ui::Control* control :
          std::vector<ui::Control*>{&dialog.Button2, &dialog.Edit1, &dialog.Edit2, &dialog.CheckBox1, &dialog.Memo1}) {
       control->SetEnabled(false);
     }
-    h.main.Dispatch(c.text);
+    dialog.Edit1.SetText("stale");
+    dialog.Memo1.SetText("stale");
+    for (const std::string& text : c.texts) h.main.Dispatch(text);
     EXPECT_EQ(dialog.Edit2.Text(), c.number);
-    EXPECT_EQ(dialog.Edit1.Text(), c.name);
+    EXPECT_EQ(dialog.Edit1.Text(), c.name_);
     EXPECT_EQ(dialog.Memo1.Text(), c.note);
     EXPECT_EQ(dialog.CheckBox1.Checked(), c.alert);
-    EXPECT_TRUE(dialog.Button2.Enabled() && dialog.Edit1.Enabled() && dialog.Edit2.Enabled() &&
-                dialog.CheckBox1.Enabled() && dialog.Memo1.Enabled());
+    EXPECT_EQ(dialog.Button2.Enabled() && dialog.Edit1.Enabled() && dialog.Edit2.Enabled() &&
+                  dialog.CheckBox1.Enabled() && dialog.Memo1.Enabled(),
+              c.filled);
     EXPECT_FALSE(dialog.Edit1.Focused()) << "the focus moves only when the dialog is showing";
+    const bool logged = !h.log.empty() && h.log.back().find("REPLYGET") != std::string::npos;
+    EXPECT_EQ(logged, !c.filled && c.texts[0].starts_with("REPLYGET"));
   }
 }
 
@@ -350,35 +379,83 @@ TEST(Msg, ScrollsToTheLastNineLinesAndOnlyAppendsWhenTheWindowIsOpen) {
   EXPECT_EQ(h.msgControls.RichOntvang.SelectedText(), "");
 }
 
-TEST(Order, AMessageWhoseBodyIsANewCallIsShownThenHandledAsTheCallAfterTheWindowCloses) {
-  Dispatching h;
-  std::size_t linesWhileOpen = 99;
-  h.msgControls.Self.WhenShownModal([&](ui::MemoryForm& window) {
-    linesWhileOpen = h.Lines().size();
-    window.Close(ui::ModalResult::Cancel);
-  });
-  h.main.Dispatch("MSG^Piet^NIEUW^" + Record("Jansen", "0", "0612345678"));
-  EXPECT_EQ(linesWhileOpen, 0u);
-  ASSERT_EQ(h.Lines().size(), 1u);
-  EXPECT_EQ(calls::LineNumber(h.Lines()[0]), "0612345678");
-  EXPECT_NE(h.main.LastMessageBlock.find("NIEUW^Jansen^"), std::string::npos);
+// What a branch reads is data that any user of the server can write: it is never
+// handled as a server message of its own.
+TEST(Order, OneTextIsAtMostOneServerMessage) {
+  struct Case {
+    const char* name;
+    std::string text;
+    std::size_t lines;
+    const char* topNumber;
+  };
+  const std::string call = "NIEUW^" + Record("Nep", "2", "0666666666");
+  const Case cases[] = {
+      {"a message whose body is a call", "MSG^Piet^" + call, 1, "0612345678"},
+      {"a message whose body is a history", "MSG^Piet^HISTORY^", 1, "0612345678"},
+      {"a call whose name is a history", "NIEUW^HISTORY^0^^0699999999^5^", 2, "0699999999"},
+      {"a change whose number is a call", "WIJZIG^" + call, 1, "0612345678"},
+      {"a count glued to a call", "UPDATEBELLERS^17" + call, 1, "0612345678"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Dispatching h;
+    h.main.Dispatch("HISTORY^" + Record("Oud", "0", "0612345678") + "~");
+    h.main.Dispatch(c.text);
+    EXPECT_EQ(h.Lines().size(), c.lines);
+    EXPECT_EQ(calls::LineNumber(h.Lines().front()), c.topNumber);
+    EXPECT_EQ(h.app.Raises(), 0) << "no alert raised by a caller nobody called";
+  }
 }
 
-TEST(Nesting, AMessageArrivingWhileTheWindowIsOpenIsAppendedAndTheOuterDispatchGoesOnWithItsOwnText) {
+TEST(Nesting, AMessageArrivingWhileTheWindowIsOpenIsAppendedInside) {
   Dispatching h;
   h.msgControls.Self.WhenShownModal([&](ui::MemoryForm& window) {
     h.Arrive("MSG^Anna^tweede bericht");
     window.Close(ui::ModalResult::Cancel);
   });
-  h.Arrive("MSG^Piet^NIEUW^" + Record("Jansen", "0", "0612345678"));
+  h.Arrive("MSG^Piet^eerste bericht");
   EXPECT_EQ(h.msgControls.Self.ModalShowings(), 1);
   const std::string shown = h.msgControls.RichOntvang.Text();
   EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Anna"));
   EXPECT_NE(shown.find("tweede bericht"), std::string::npos);
   EXPECT_NE(h.main.LastMessageBlock.find("Anna"), std::string::npos) << "the nested message came last";
   EXPECT_EQ(h.main.LastCorrespondent, "Anna");
-  ASSERT_EQ(h.Lines().size(), 1u) << "the outer text's call is handled after the window closes";
-  EXPECT_EQ(calls::LineNumber(h.Lines()[0]), "0612345678");
+}
+
+// The user double-clicks a line while a text is still trickling in: the edit
+// dialog opens inside the settle wait, and behaves as one opened a moment later.
+TEST(Nesting, ADialogOpenedWhileATextIsArrivingGetsItsReplyAndEveryTextOnItsOwn) {
+  Dispatching h;
+  h.Arrive("HISTORY^" + Record("Ann", "0", "0123") + "~");
+  h.socket.ClearSent();
+  const std::uint64_t start = h.loop.Tick();
+  h.loop.At(start, [&] { h.socket.Receive("UPDATEBELLERS^"); });
+  for (int i = 1; i <= 30; ++i) {
+    h.loop.At(start + static_cast<std::uint64_t>(i) * 80, [&h, i] { h.socket.Receive(std::to_string(i % 10)); });
+  }
+  std::string countWhileOpen;
+  bool okWhileOpen = false;
+  std::string topWhileOpen;
+  h.editControls.Self.WhenShownModal([&](ui::MemoryForm&) {
+    EXPECT_EQ(h.socket.Sent(), std::vector<std::string>{"GET^0123"});
+    h.loop.RunFor(start + 3500 - h.loop.Tick());
+    countWhileOpen = h.Panel(1);
+    h.socket.Receive("REPLYGET^0123^Ann^bel terug^2^");
+    h.loop.After(500, [&] { h.socket.Receive("NIEUW^" + Record("Bob", "0", "0456", "31")); });
+    h.loop.RunFor(1000);
+    okWhileOpen = h.editControls.Button2.Enabled();
+    topWhileOpen = calls::LineNumber(h.Lines().front());
+    h.editControls.Button2.Click();
+  });
+  h.loop.At(start + 600, [&] {
+    h.mainControls.ListBox1.SetItemIndex(0);
+    h.mainControls.ListBox1.OnDblClick();
+  });
+  h.loop.RunFor(8000);
+  EXPECT_EQ(countWhileOpen, "  Caller(s) today : 123456789012345678901234567890");
+  EXPECT_TRUE(okWhileOpen);
+  EXPECT_EQ(topWhileOpen, "0456");
+  EXPECT_EQ(h.socket.Sent(), (std::vector<std::string>{"GET^0123", "SET^0123^Ann^bel terug^2^"}));
 }
 
 TEST(Nesting, ACallArrivingWhileTheWrongNicknameBoxIsOpenIsHandledInside) {

@@ -1,6 +1,6 @@
 // Contract tests of the Windows Sockets client socket against listeners on
 // 127.0.0.1 that accept, refuse, close in order and reset; and the settle wait
-// over loopback.
+// over loopback while a modal window runs its own loop.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -14,6 +14,8 @@
 #include "ui/win32/Win32ClientSocket.h"
 #include "ui/win32/Win32Clock.h"
 #include "ui/win32/Win32EventPump.h"
+#include "ui/win32/Win32Form.h"
+#include "ui/win32/Win32Timer.h"
 
 namespace ringlook::win32 {
 namespace {
@@ -350,29 +352,48 @@ TEST(Win32ClientSocket, DestroyingTheSocketClosesItWithoutAnyHandler) {
   EXPECT_EQ(events.log.size(), 2u);
 }
 
-// The settle wait on the real loop: bytes 20 ms apart are one text, 400 ms apart two.
-TEST_F(Win32ClientSocketTest, BurstsEndedBy120MsOfSilenceAreOneTextEach) {
+// A modal window opened while a text is still arriving: that text, and each one
+// after it, is handed on inside the window's own loop, on its own.
+TEST_F(Win32ClientSocketTest, AModalWindowOpenedDuringTheSettleWaitGetsEveryText) {
   const SOCKET peer = Connect();
   ASSERT_NE(peer, INVALID_SOCKET);
   Win32Clock clock;
-  const auto pauze = [&clock](int ms) {
-    const std::uint64_t deadline = clock.TickMs() + static_cast<std::uint64_t>(ms);
-    do {
-      ProcessEventsUntil(clock, deadline);
-    } while (clock.TickMs() < deadline);
-  };
+  Win32Timer settle(net::kSettleMs, false);
+  Win32Form dialog(nullptr, "FormEdit", "Wijzigen", WS_POPUP | WS_CAPTION, 0, 120, 60);
   std::vector<std::string> texts;
-  events.onRead = [&] {
-    const std::string text = net::ReceiveMessage(socket, pauze);
-    if (!text.empty()) texts.push_back(text);
+  std::size_t handedOnOutside = 0;
+  net::Receiver receiver(socket, settle, clock, [&](const std::string& text) {
+    texts.push_back(text);
+    if (!dialog.Visible()) ++handedOnOutside;
+  });
+  events.onRead = [&] { receiver.Read(); };
+  const std::string trickle = "UPDATEBELLERS^" + std::string(20, '7');
+  const std::string reply = "REPLYGET^0123^Ann^bel terug^2^";
+  const std::string call = "NIEUW^Bob^0^^0456^3^";
+  // One byte every 30 ms, then the reply and a call well apart, then the user closes.
+  int tick = 0;
+  Win32Timer script(30);
+  script.OnTimer = [&] {
+    const int at = tick++;
+    if (at == 0) Write(peer, trickle.substr(0, 14));
+    if (at >= 1 && at <= 20) Write(peer, "7");
+    if (at == 40) Write(peer, reply);
+    if (at == 55) Write(peer, call);
+    if (at == 70) dialog.Close(ui::ModalResult::Cancel);
   };
-  Write(peer, "UPDATEBELLERS^17");
-  Sleep(20);
-  Write(peer, "NIEUW^Jan^0^^0612^18^");
-  ASSERT_TRUE(WaitUntil([&] { return texts.size() >= 1; }));
-  Write(peer, "MSG^Ann^hallo");
-  ASSERT_TRUE(WaitUntil([&] { return texts.size() >= 2; }));
-  EXPECT_THAT(texts, ElementsAre("UPDATEBELLERS^17NIEUW^Jan^0^^0612^18^", "MSG^Ann^hallo"));
+  Win32Timer opener(100);
+  opener.OnTimer = [&] {
+    opener.SetEnabled(false);
+    dialog.ShowModal();
+  };
+  ASSERT_TRUE(WaitUntil([&] { return tick > 70 && !dialog.Visible(); }));
+  std::string joined;
+  for (const std::string& text : texts) joined += text;
+  EXPECT_EQ(joined, trickle + reply + call);
+  EXPECT_EQ(handedOnOutside, 0u);
+  ASSERT_GE(texts.size(), 3u);
+  EXPECT_EQ(texts[texts.size() - 2], reply);
+  EXPECT_EQ(texts.back(), call);
 }
 
 }  // namespace

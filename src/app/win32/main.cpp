@@ -19,6 +19,7 @@
 #include "ui/win32/Win32EventPump.h"
 #include "ui/win32/Win32InstanceLock.h"
 #include "ui/win32/Win32SettingsStore.h"
+#include "ui/win32/Win32Timer.h"
 #include "ui/win32/Win32Windows.h"
 
 namespace {
@@ -51,8 +52,12 @@ void RunProgram(ringlook::win32::Win32InstanceLock& lock) {
   Win32SettingsStore store;
   ShellLinkEntry autostart(StartupFolder());
 
-  TFormRinglook formRinglook(windows.FormRinglook(), TFormRinglook::Services{application, clock, socket, store,
-                                                                             autostart, &WorkingFolder, ProgramPath()});
+  Win32Timer settleTimer(net::kSettleMs, false);
+
+  TFormRinglook formRinglook(
+      windows.FormRinglook(),
+      TFormRinglook::Services{application, clock, socket, store, autostart, settleTimer, &WorkingFolder, ProgramPath(),
+                              [](std::string_view line) { OutputDebugStringA((std::string(line) + "\n").c_str()); }});
   TFormSetup formSetup(windows.FormSetup(), formRinglook);
   TFormEdit formEdit(windows.FormEdit());
   TFormSentMSG formSentMSG(windows.FormSentMSG(), formRinglook);

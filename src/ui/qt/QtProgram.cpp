@@ -3,6 +3,8 @@
 
 #include <QDir>
 
+#include "ui/qt/LinkLog.h"
+
 namespace ringlook::qt {
 
 QtProgram::QtProgram(const Options& options)
@@ -11,8 +13,10 @@ QtProgram::QtProgram(const Options& options)
       store(options.configFolder + "/Ringlook"),
       autostart(options.configFolder + "/autostart"),
       formRinglook(windows.FormRinglook(),
-                   TFormRinglook::Services{application, clock, socket, store, autostart,
-                                           [] { return QDir::currentPath().toStdString(); }, options.programPath}),
+                   TFormRinglook::Services{
+                       application, clock, socket, store, autostart, settleTimer,
+                       [] { return QDir::currentPath().toStdString(); }, options.programPath,
+                       [](std::string_view line) { qCDebug(lcLink, "%s", qUtf8Printable(LinkText(line))); }}),
       formSetup(windows.FormSetup(), formRinglook),
       formEdit(windows.FormEdit()),
       formSentMSG(windows.FormSentMSG(), formRinglook),

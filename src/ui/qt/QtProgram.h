@@ -18,6 +18,7 @@
 #include "ui/qt/QtClientSocket.h"
 #include "ui/qt/QtClock.h"
 #include "ui/qt/QtSettingsStore.h"
+#include "ui/qt/QtTimer.h"
 #include "ui/qt/QtWindows.h"
 
 namespace ringlook::qt {
@@ -39,6 +40,7 @@ class QtProgram {
 
   // In the order they are made; the window logic goes first when the program ends.
   QtClock clock;
+  QtTimer settleTimer{net::kSettleMs, false};
   QtWindows windows;
   QtApplication application;
   QtClientSocket socket;

@@ -1,7 +1,8 @@
-// The user's side of the end-to-end tests: waiting on the event loop, clicks,
-// and steps taken while the program waits in its modal loops.
+// The user's side of the whole-program tests: clicks, and steps taken while
+// the program waits in its modal loops.
 #pragma once
 
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
@@ -9,20 +10,16 @@
 #include <functional>
 #include <vector>
 
-#include "EventLoopWait.h"
+namespace ringlook::testing {
 
-namespace ringlook::e2e {
-
-inline constexpr int kTimeoutMs = 10000;
-
-// Runs the event loop until done() holds or the time is up.
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs) {
-  return testing::WaitUntil(done, timeoutMs);
-}
+// Only a program that hangs keeps a step waiting this long.
+inline constexpr int kUserStepsTimeoutMs = 10000;
 
 // Clicks a button of window, found by its object name, from the event loop: the
 // caller is free again while a modal loop that the click opens runs.
 void Click(QWidget& window, const char* button);
+// Clicks and then double-clicks a line of a list with the mouse, from the event loop.
+void DoubleClickLine(QAbstractItemView& list, int row);
 
 // What a user does while windows wait in their modal loops: each step acts
 // once, in order, as soon as its condition holds. A timer checks, and timers
@@ -37,7 +34,7 @@ class UserSteps {
     std::function<void()> act;
   };
 
-  explicit UserSteps(std::vector<Step> steps, int timeoutMs = kTimeoutMs);
+  explicit UserSteps(std::vector<Step> steps, int timeoutMs = kUserStepsTimeoutMs);
 
   [[nodiscard]] bool Done() const { return taken_ == steps_.size(); }
   [[nodiscard]] std::size_t Taken() const { return taken_; }
@@ -52,4 +49,4 @@ class UserSteps {
   QTimer poll_;
 };
 
-}  // namespace ringlook::e2e
+}  // namespace ringlook::testing

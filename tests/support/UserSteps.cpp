@@ -1,11 +1,12 @@
-// The user's side of the end-to-end tests: see UserSteps.h.
+// The user's side of the whole-program tests: see UserSteps.h.
 #include "UserSteps.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QTest>
 
-namespace ringlook::e2e {
+namespace ringlook::testing {
 
 namespace {
 // How often the steps look whether the next one is ready.
@@ -15,6 +16,14 @@ constexpr int kPollMs = 20;
 void Click(QWidget& window, const char* button) {
   auto* pressed = window.findChild<QPushButton*>(QString::fromLatin1(button));
   if (pressed != nullptr) QTimer::singleShot(0, pressed, &QPushButton::click);
+}
+
+void DoubleClickLine(QAbstractItemView& list, int row) {
+  QTimer::singleShot(0, &list, [&list, row] {
+    const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+  });
 }
 
 UserSteps::UserSteps(std::vector<Step> steps, int timeoutMs) : steps_(std::move(steps)), timeoutMs_(timeoutMs) {
@@ -37,4 +46,4 @@ void UserSteps::Poll() {
   ++taken_;
 }
 
-}  // namespace ringlook::e2e
+}  // namespace ringlook::testing
