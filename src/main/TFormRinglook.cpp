@@ -23,10 +23,10 @@ constexpr int kLargeFontHeight = 15;
 TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, Services services)
     : Controls(controls),
       Env(std::move(services)),
-      receiver_(Env.ClientSocket1, Env.SettleTimer, Env.Time, [this](std::string text) {
+      receiver_(Env.ClientSocket1, Env.SettleTimer, Env.Time, [this](std::string_view text) {
         // The connection may have ended while the text came: the list of a lost
         // connection stays empty.
-        if (Env.ClientSocket1.Active()) Dispatch(std::move(text));
+        if (Env.ClientSocket1.Active()) Dispatch(text);
       }) {
   Controls.Self.OnShow = [this] { FormShow(); };
   Controls.Self.OnActivate = [this] { FormActivate(); };

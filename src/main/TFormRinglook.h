@@ -87,7 +87,9 @@ class TFormRinglook : public net::ClientSocketEvents {
   [[nodiscard]] bool GetLargeFonts() const;
 
   // One received text, tested for the nine server keywords in their fixed order.
-  void Dispatch(std::string text);
+  // Each text has a buffer of its own, which lives until its dispatch returns:
+  // a nested dispatch cannot change it.
+  void Dispatch(std::string_view text);
 
   // The caller list: one record into its line (with the status count, the
   // title's name and prefix, and the alert raise while the list is live), and

@@ -184,7 +184,6 @@ class Dispatcher {
 
 }  // namespace
 
-// The text is the dispatch's own: a nested dispatch must not change it.
-void TFormRinglook::Dispatch(std::string text) { Dispatcher(*this).Run(text); }
+void TFormRinglook::Dispatch(std::string_view text) { Dispatcher(*this).Run(text); }
 
 }  // namespace ringlook

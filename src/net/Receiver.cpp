@@ -26,7 +26,8 @@ void ReadWaiting(ClientSocket& socket, std::string& text) {
 
 }  // namespace
 
-Receiver::Receiver(ClientSocket& socket, ui::Timer& settle, const Clock& clock, std::function<void(std::string)> onText)
+Receiver::Receiver(ClientSocket& socket, ui::Timer& settle, const Clock& clock,
+                   std::function<void(std::string_view)> onText)
     : socket_(socket), settle_(settle), clock_(clock), onText_(std::move(onText)) {
   settle_.SetEnabled(false);
   settle_.SetInterval(kSettleMs);
@@ -63,7 +64,7 @@ void Receiver::HandOver() {
   // Taken out first: the dispatch may show a modal window, inside which the
   // next text collects here.
   std::string text = std::exchange(text_, {});
-  if (!text.empty()) onText_(std::move(text));
+  if (!text.empty()) onText_(text);
 }
 
 void Receiver::Drop() {

@@ -28,8 +28,9 @@ inline constexpr int kMaxCollectMs = 5000;
 
 class Receiver {
  public:
-  // settle: a timer of this receiver's own, off; onText gets each text, never empty.
-  Receiver(ClientSocket& socket, ui::Timer& settle, const Clock& clock, std::function<void(std::string)> onText);
+  // settle: a timer of this receiver's own, off. onText gets each text, never
+  // empty, in a buffer that lives until onText returns.
+  Receiver(ClientSocket& socket, ui::Timer& settle, const Clock& clock, std::function<void(std::string_view)> onText);
   Receiver(const Receiver&) = delete;
   Receiver& operator=(const Receiver&) = delete;
 
@@ -49,7 +50,7 @@ class Receiver {
   ClientSocket& socket_;
   ui::Timer& settle_;
   const Clock& clock_;
-  std::function<void(std::string)> onText_;
+  std::function<void(std::string_view)> onText_;
   std::string text_;
   std::uint64_t firstByteAt_ = 0;
 };

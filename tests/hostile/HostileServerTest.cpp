@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
@@ -355,6 +356,28 @@ TEST_F(HostileServer, AResetInTheMiddleOfABurstShowsTheLostConnection) {
   ASSERT_TRUE(WaitUntil([&] { return List().Count() == 2000; })) << List().Count();
   EXPECT_EQ(Panel(0), "   Verbonden");
   EXPECT_EQ(Panel(2), "      F1 = Help");
+}
+
+// The server closes in order, and the window comes up to say so: the user's
+// first click on the status bar connects again.
+TEST_F(HostileServer, OneClickOnTheStatusBarConnectsAgainAfterTheServerClosed) {
+  Connect([](ScriptedPeer& peer) {
+    peer.SendText("HISTORY^Ann^0^lijn 1^0123^1^~");
+    peer.WaitForCue();
+    peer.CloseInOrder();
+  });
+  ASSERT_TRUE(WaitUntil([&] { return List().Count() == 1; }));
+  server.Cue();
+  ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "  Geen verbinding" && !program->application.Minimized(); }));
+  server.Play([](ScriptedPeer& peer) {
+    peer.ReceiveUntil("HISTORY");
+    peer.SendText("HISTORY^Ann^0^lijn 1^0123^1^~Bob^0^lijn 2^0456^2^~");
+  });
+  auto* statusBar = program->windows.MainForm().findChild<QWidget*>(QStringLiteral("StatusBar1"));
+  ASSERT_NE(statusBar, nullptr);
+  QTest::mouseClick(statusBar, Qt::LeftButton, {}, QPoint(20, statusBar->height() / 2));
+  ASSERT_TRUE(WaitUntil([&] { return List().Count() == 2; })) << Panel(0);
+  EXPECT_EQ(Panel(0), "   Verbonden");
 }
 
 // A server that takes the connection and never says a word: the program stays

@@ -67,6 +67,8 @@ std::string ScriptedPeer::ReceiveUntil(std::string_view text, int timeoutMs) {
   return got;
 }
 
+void ScriptedPeer::CloseInOrder() { listener_.CloseInOrder(fd_); }
+
 void ScriptedPeer::Reset() { listener_.Reset(fd_); }
 
 ScriptedServer::~ScriptedServer() {

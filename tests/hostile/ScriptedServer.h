@@ -44,7 +44,8 @@ class ScriptedPeer {
   // returns what was read up to the end of `text`, and keeps the rest for the
   // next call, as two requests may come in one read.
   std::string ReceiveUntil(std::string_view text, int timeoutMs = kLoopbackTimeoutMs);
-  // Ends the connection with a reset rather than an end of stream.
+  // Ends the connection with an end of stream, or with a reset instead.
+  void CloseInOrder();
   void Reset();
 
  private:

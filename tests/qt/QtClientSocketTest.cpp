@@ -430,7 +430,7 @@ TEST_F(QtClientSocketTest, ANeverPausingStreamComesInBoundedTextsInFull) {
   const std::size_t residentBefore = testing::PeakResidentBytes();
   QtClock clock;
   QtTimer settle(net::kSettleMs, false);
-  net::Receiver receiver(socket, settle, clock, [&](const std::string& text) {
+  net::Receiver receiver(socket, settle, clock, [&](std::string_view text) {
     for (std::size_t i = 0; i < text.size() && inOrder; ++i) inOrder = text[i] == StreamByte(received + i);
     received += text.size();
     largest = std::max(largest, text.size());

@@ -37,10 +37,10 @@ class ReceivingWindow : public ClientSocketEvents {
   std::vector<std::uint64_t> handedOverAt;
   // Runs inside the hand-over of each text, as a dispatch that shows a modal window.
   std::function<void(const std::string&)> onText;
-  Receiver receiver{socket, settle, loop.ClockRef(), [this](std::string text) {
-                      texts.push_back(text);
+  Receiver receiver{socket, settle, loop.ClockRef(), [this](std::string_view text) {
+                      texts.emplace_back(text);
                       handedOverAt.push_back(loop.Tick());
-                      if (onText) onText(text);
+                      if (onText) onText(std::string(text));
                     }};
   int reads = 0;
 };
@@ -145,7 +145,7 @@ TEST(SettleWait, AFailedReadWhileBytesAreReportedEndsTheRead) {
   ui::ManualTimer settle(loop, 1, false);
   FailingReads socket;
   int texts = 0;
-  Receiver receiver(socket, settle, loop.ClockRef(), [&](const std::string&) { ++texts; });
+  Receiver receiver(socket, settle, loop.ClockRef(), [&](std::string_view) { ++texts; });
   receiver.Read();
   EXPECT_EQ(socket.reads, 1);
   EXPECT_EQ(texts, 0);

@@ -362,8 +362,8 @@ TEST_F(Win32ClientSocketTest, AModalWindowOpenedDuringTheSettleWaitGetsEveryText
   Win32Form dialog(nullptr, "FormEdit", "Wijzigen", WS_POPUP | WS_CAPTION, 0, 120, 60);
   std::vector<std::string> texts;
   std::size_t handedOnOutside = 0;
-  net::Receiver receiver(socket, settle, clock, [&](const std::string& text) {
-    texts.push_back(text);
+  net::Receiver receiver(socket, settle, clock, [&](std::string_view text) {
+    texts.emplace_back(text);
     if (!dialog.Visible()) ++handedOnOutside;
   });
   events.onRead = [&] { receiver.Read(); };
