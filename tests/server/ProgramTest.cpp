@@ -2,8 +2,14 @@
 // standard input, the log on standard error.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "TestClient.h"
 #include "net/Fields.h"
@@ -13,6 +19,24 @@ namespace ringlook::server::test {
 namespace {
 
 QString ServerPath() { return QStringLiteral(RINGLOOK_SERVER_PATH); }
+
+// What the process's standard input is: a file name, or "pipe:[inode]".
+std::string StandardInput(qint64 pid) {
+  char target[256] = {};
+  const std::string link = "/proc/" + std::to_string(pid) + "/fd/0";
+  const ssize_t size = ::readlink(link.c_str(), target, sizeof target - 1);
+  return size > 0 ? std::string(target, static_cast<std::size_t>(size)) : "<none>";
+}
+
+// The read calls the process has made so far (its /proc io count).
+qint64 ReadCalls(qint64 pid) {
+  QFile io(QStringLiteral("/proc/%1/io").arg(pid));
+  if (!io.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : io.readAll().split('\n')) {
+    if (line.startsWith("syscr:")) return line.mid(6).trimmed().toLongLong();
+  }
+  return -1;
+}
 
 TEST(Program, ListensOnAFreePortTakesCommandsAndLogs) {
   QTemporaryDir dir;
@@ -71,6 +95,51 @@ TEST(Program, HelpDescribesTheOptionsAndBadArgumentsAreRefused) {
     bad.start(ServerPath(), arguments);
     ASSERT_TRUE(bad.waitForFinished());
     EXPECT_EQ(bad.exitCode(), 2) << arguments.join(' ').toStdString();
+  }
+}
+
+// As a service the server gets /dev/null, or a closed stream from a careless
+// parent: it keeps serving, and neither spins on the end of input nor reads
+// some later file or socket of its own as typed commands.
+TEST(Program, ServesWithoutAConsole) {
+  struct Case {
+    const char* Name;
+    std::function<void(QProcess&)> Before;
+    std::function<void(QProcess&)> After;
+    const char* Stdin;
+  };
+  const auto nothing = [](QProcess&) {};
+  const std::vector<Case> cases = {
+      {"closed", [](QProcess& p) { p.setChildProcessModifier([] { ::close(STDIN_FILENO); }); }, nothing, "/dev/null"},
+      {"/dev/null", [](QProcess& p) { p.setStandardInputFile(QProcess::nullDevice()); }, nothing, "/dev/null"},
+      {"a pipe at its end", nothing, [](QProcess& p) { p.closeWriteChannel(); }, "pipe:"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.Name);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QProcess server;
+    c.Before(server);
+    server.start(ServerPath(), {"--port", "0", dir.filePath("demo.db")});
+    ASSERT_TRUE(server.waitForStarted());
+    c.After(server);
+    ASSERT_TRUE(WaitUntil([&] { return server.canReadLine(); })) << server.readAllStandardError().toStdString();
+    const quint16 port = QString::fromLatin1(server.readLine()).trimmed().section(' ', 2).toUShort();
+    ASSERT_NE(port, 0);
+    EXPECT_TRUE(StandardInput(server.processId()).starts_with(c.Stdin)) << StandardInput(server.processId());
+
+    TestClient client(port);
+    ASSERT_TRUE(client.Connected());
+    client.Send("HISTORY");
+    EXPECT_EQ(client.Receive().substr(0, 8), "HISTORY^");
+    const qint64 before = ReadCalls(server.processId());
+    client.Send("HISTORY");
+    EXPECT_EQ(client.Receive().substr(0, 8), "HISTORY^");
+    ASSERT_GE(before, 0);
+    EXPECT_LT(ReadCalls(server.processId()) - before, 100) << "read calls during one request";
+    EXPECT_EQ(server.state(), QProcess::Running);
+    server.kill();
+    server.waitForFinished();
   }
 }
 

@@ -1,6 +1,7 @@
 // Line reading from standard input: see StdinReader.h.
 #include "StdinReader.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,6 +9,16 @@
 #include <utility>
 
 namespace ringlook::server {
+
+void ReopenClosedStandardStreams() {
+  for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+    const int opened = ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    if (opened < 0 || opened == fd) continue;
+    ::dup2(opened, fd);
+    ::close(opened);
+  }
+}
 
 StdinReader::StdinReader(std::function<void(const QByteArray& line)> onLine)
     : onLine_(std::move(onLine)), notifier_(STDIN_FILENO, QSocketNotifier::Read) {

@@ -8,6 +8,11 @@
 
 namespace ringlook::server {
 
+// Opens /dev/null on any standard stream that the parent closed, before the
+// program opens anything: otherwise the next file or socket takes number 0 and
+// the reader would take it for typed input.
+void ReopenClosedStandardStreams();
+
 class StdinReader {
  public:
   // onLine gets each line without its line end.

@@ -48,6 +48,7 @@ QString Description() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  ringlook::server::ReopenClosedStandardStreams();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ringlook-server"));
   QTextStream out(stdout);
