@@ -22,22 +22,22 @@ bool InsideStartupWindow(double startDays, double nowDays) {
 }  // namespace
 
 void TFormRinglook::ClientSocket1Connecting() {
-  Controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Lowered);
-  Controls.StatusBar1.SetPanelText(2, status::kHelp);
-  Controls.StatusBar1.SetPanelText(0, status::kConnecting);
+  controls_.StatusBar1.SetPanelBevel(0, ui::Bevel::Lowered);
+  controls_.StatusBar1.SetPanelText(2, status::kHelp);
+  controls_.StatusBar1.SetPanelText(0, status::kConnecting);
 }
 
 void TFormRinglook::ClientSocket1Connect() {
-  Controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Lowered);
-  Controls.StatusBar1.SetPanelText(0, status::kConnected);
+  controls_.StatusBar1.SetPanelBevel(0, ui::Bevel::Lowered);
+  controls_.StatusBar1.SetPanelText(0, status::kConnected);
   VraagHis();
 }
 
 void TFormRinglook::ShowNotConnected() {
-  Controls.StatusBar1.SetPanelText(0, status::kNotConnected);
-  Controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Raised);
-  Controls.ListBox1.Clear();
-  Env.App.Restore();
+  controls_.StatusBar1.SetPanelText(0, status::kNotConnected);
+  controls_.StatusBar1.SetPanelBevel(0, ui::Bevel::Raised);
+  controls_.ListBox1.Clear();
+  env_.App.Restore();
 }
 
 void TFormRinglook::ClientSocket1Disconnect() {
@@ -48,14 +48,14 @@ void TFormRinglook::ClientSocket1Disconnect() {
 void TFormRinglook::ClientSocket1Read() { receiver_.Read(); }
 
 void TFormRinglook::ClientSocket1Error(net::ErrorEvent /*errorEvent*/, int& errorCode) {
-  net::ClientSocket& socket = Env.ClientSocket1;
-  if (InsideStartupWindow(StartTime, Env.Time.Now())) {
+  net::ClientSocket& socket = env_.ClientSocket1;
+  if (InsideStartupWindow(StartTime, env_.Time.Now())) {
     Pauze(kStartupRetryPauseMs);
     errorCode = 0;
     if (!socket.Active()) socket.SetActive(true);
     return;
   }
-  Controls.StatusBar1.SetPanelText(2, std::string(status::kErrorPrefix) + std::to_string(errorCode));
+  controls_.StatusBar1.SetPanelText(2, std::string(status::kErrorPrefix) + std::to_string(errorCode));
   if (errorCode == net::socket_error::kReset) socket.SetActive(false);
   errorCode = 0;
   if (!socket.Active()) ShowNotConnected();

@@ -1,13 +1,15 @@
 // The main window's logic: creation, first activation, keys, timers, status bar,
 // close, the connection handlers, the dispatch of received texts, the caller
-// list and search bar, and the settings reading and writing. Its controls come
-// in through FormRinglookControls; everything outside the window (desktop,
-// clock, socket, store, autostart entry) through Services. The handlers that
-// belong to another subsystem are defined in that subsystem's folder.
+// list and search bar, the number records and the settings reading and writing.
+// Its controls come in through FormRinglookControls, the four dialogs as the
+// operations they offer, and everything outside the window (desktop, clock,
+// socket, store, autostart entry) through Services. Its handlers are spread
+// over the files of this folder by concern.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "net/ClientSocket.h"
 #include "net/Receiver.h"
@@ -36,7 +38,6 @@ inline constexpr std::string_view kNotConnected = "  Geen verbinding";
 inline constexpr std::string_view kConnecting = "  Verbinding maken...";
 inline constexpr std::string_view kConnected = "   Verbonden";
 inline constexpr std::string_view kHelp = "      F1 = Help";
-inline constexpr std::string_view kCountAtStart = "  Aantal (vandaag)  :";
 inline constexpr std::string_view kErrorPrefix = "Error : ";
 }  // namespace status
 
@@ -50,22 +51,19 @@ class TFormRinglook : public net::ClientSocketEvents {
     AutostartEntry& Autostart;
     // The settle wait's own timer, off.
     ui::Timer& SettleTimer;
-    // The process's current working folder, and the absolute path of the running program.
-    std::function<std::string()> WorkingFolder;
+    // The absolute path of the running program, for the autostart entry.
     std::string ProgramPath;
     // A line for the link's log (--verbose); may be empty.
     std::function<void(std::string_view)> Log;
   };
+  struct Dialogs {
+    TFormSetup& Setup;
+    TFormEdit& Edit;
+    TFormSentMSG& SentMSG;
+    TFormMSG& MSG;
+  };
 
-  TFormRinglook(ui::FormRinglookControls controls, Services services);
-
-  // The dialogs are created after the main window; they are handed over here.
-  void AttachSetup(TFormSetup& setup) { setup_ = &setup; }
-  void AttachEdit(TFormEdit& edit) { edit_ = &edit; }
-  void AttachMessaging(TFormSentMSG& sentMSG, TFormMSG& msg) {
-    sentMSG_ = &sentMSG;
-    msg_ = &msg;
-  }
+  TFormRinglook(ui::FormRinglookControls controls, const Services& services, Dialogs dialogs);
 
   void FormCreate();
   void FormShow();
@@ -115,21 +113,16 @@ class TFormRinglook : public net::ClientSocketEvents {
   void Leesreg();
   void SchrijfReg();
   void SnelKop(bool create);
+  // The settings dialog opened, and the connection was dropped: so goes the list.
+  void SetupOpened();
+  // The settings dialog's closing steps that are the main window's: save, and the autostart entry.
+  void SetupClosing();
 
   void ClientSocket1Connecting() override;
   void ClientSocket1Connect() override;
   void ClientSocket1Disconnect() override;
   void ClientSocket1Read() override;
   void ClientSocket1Error(net::ErrorEvent errorEvent, int& errorCode) override;
-
-  // The dialogs, once attached; asking before that is a wiring fault and throws.
-  [[nodiscard]] TFormSetup& Setup() const;
-  [[nodiscard]] TFormEdit& Edit() const;
-  [[nodiscard]] TFormSentMSG& SentMSG() const;
-  [[nodiscard]] TFormMSG& MSG() const;
-
-  ui::FormRinglookControls Controls;
-  Services Env;
 
   // Window state.
   double StartTime = 0.0;
@@ -142,20 +135,21 @@ class TFormRinglook : public net::ClientSocketEvents {
   std::string LastCorrespondent;
   std::string LastMessageBlock;
   std::string Server2Address;
-  std::string StartupFolder;
-  std::string ProgramFolder;
   std::string StoredX;
   std::string StoredY;
 
  private:
+  class Dispatcher;
+
   void ShowNotConnected();
   void Reconnect(const std::string& target);
   void ApplyStoredPosition();
+  // The edit dialog for SelectedNumber; "Ok" sends the change.
+  void EditSelectedEntry();
 
-  TFormSetup* setup_ = nullptr;
-  TFormEdit* edit_ = nullptr;
-  TFormSentMSG* sentMSG_ = nullptr;
-  TFormMSG* msg_ = nullptr;
+  ui::FormRinglookControls controls_;
+  Services env_;
+  Dialogs dialogs_;
   net::Receiver receiver_;
 };
 

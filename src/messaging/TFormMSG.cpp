@@ -2,8 +2,6 @@
 #include "messaging/TFormMSG.h"
 
 #include "common/Text.h"
-#include "main/TFormRinglook.h"
-#include "messaging/TFormSentMSG.h"
 
 namespace ringlook {
 
@@ -14,45 +12,57 @@ constexpr int kLinesInView = 9;
 constexpr ui::ModalResult kAnswer = ui::ModalResult::Ok;
 }  // namespace
 
-TFormMSG::TFormMSG(ui::FormMSGControls controls, TFormRinglook& main) : Controls(controls), main_(main) {
+TFormMSG::TFormMSG(ui::FormMSGControls controls, ui::Application& app, Events events)
+    : controls_(controls), app_(app), events_(std::move(events)) {
   // On showing too: a showing the desktop does not activate (a message arriving
   // while the user works in another program) must still come out on top.
-  Controls.Self.OnShow = [this] { FormActivate(); };
-  Controls.Self.OnActivate = [this] { FormActivate(); };
-  Controls.Button1.OnClick = [this] { Button1Click(); };
-  Controls.Button2.OnClick = [this] { Button2Click(); };
-  Controls.Button3.OnClick = [this] { Button3Click(); };
-  Controls.KopieerenCTRLC1.OnClick = [this] { KopieerenCTRLC1Click(); };
-  Controls.RichOntvang.OnUrlClick = [this](const std::string& url) { RichOntvangURLClick(url); };
+  controls_.Self.OnShow = [this] { FormActivate(); };
+  controls_.Self.OnActivate = [this] { FormActivate(); };
+  controls_.Button1.OnClick = [this] { Button1Click(); };
+  controls_.Button2.OnClick = [this] { Button2Click(); };
+  controls_.Button3.OnClick = [this] { Button3Click(); };
+  controls_.KopieerenCTRLC1.OnClick = [this] { KopieerenCTRLC1Click(); };
+  controls_.RichOntvang.OnUrlClick = [this](const std::string& url) { RichOntvangURLClick(url); };
 }
 
-void TFormMSG::ScrollToEnd() { Controls.RichOntvang.ScrollLines(Controls.RichOntvang.LineCount() - kLinesInView); }
+void TFormMSG::Append(std::string_view block) {
+  controls_.RichOntvang.AppendLines(block);
+  ScrollToEnd();
+  controls_.RichOntvang.ClearSelection();
+}
+
+void TFormMSG::ShowOnly(std::string_view block) {
+  controls_.RichOntvang.SetText(block);
+  ScrollToEnd();
+}
+
+void TFormMSG::ScrollToEnd() { controls_.RichOntvang.ScrollLines(controls_.RichOntvang.LineCount() - kLinesInView); }
 
 void TFormMSG::ShowUnlessVisible() {
-  if (Controls.Self.Visible()) return;
-  if (Controls.Self.ShowModal() == kAnswer) main_.SentMSG().AskNamesAndShow();
+  if (controls_.Self.Visible()) return;
+  if (controls_.Self.ShowModal() == kAnswer && events_.Answer) events_.Answer();
 }
 
-void TFormMSG::FormActivate() { Controls.Self.SetStaysOnTop(true); }
+void TFormMSG::FormActivate() { controls_.Self.SetStaysOnTop(true); }
 
-void TFormMSG::Button1Click() { Controls.Self.Close(ui::ModalResult::Cancel); }
+void TFormMSG::Button1Click() { controls_.Self.Close(ui::ModalResult::Cancel); }
 
 // The name list is asked for when the send dialog opens, not here: its reply
 // must not come before the dialog's showing empties the list.
 void TFormMSG::Button2Click() {
-  Controls.Self.SetStaysOnTop(false);
-  Controls.Self.Close(kAnswer);
+  controls_.Self.SetStaysOnTop(false);
+  controls_.Self.Close(kAnswer);
 }
 
 void TFormMSG::Button3Click() {
-  Controls.RichOntvang.SetText("");
-  main_.LastMessageBlock.clear();
+  controls_.RichOntvang.SetText("");
+  if (events_.Cleared) events_.Cleared();
 }
 
-void TFormMSG::KopieerenCTRLC1Click() { main_.Env.App.SetClipboardText(Trimmed(Controls.RichOntvang.SelectedText())); }
+void TFormMSG::KopieerenCTRLC1Click() { app_.SetClipboardText(Trimmed(controls_.RichOntvang.SelectedText())); }
 
 // Only web and mail addresses reach the desktop (the application's OpenAddress
 // sees to that), so a message cannot start a program here.
-void TFormMSG::RichOntvangURLClick(const std::string& url) { main_.Env.App.OpenAddress(url); }
+void TFormMSG::RichOntvangURLClick(const std::string& url) { app_.OpenAddress(url); }
 
 }  // namespace ringlook

@@ -3,20 +3,30 @@
 // it is shown, and only its own buttons close it.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
+#include "ui/Application.h"
 #include "ui/WindowControls.h"
 
 namespace ringlook {
 
-class TFormRinglook;
-
 class TFormMSG {
  public:
-  TFormMSG(ui::FormMSGControls controls, TFormRinglook& main);
+  struct Events {
+    // "Wissen": the last message block is gone too.
+    std::function<void()> Cleared;
+    // "Beantwoorden", once this showing has ended: the send dialog follows.
+    std::function<void()> Answer;
+  };
 
-  // Brings the last lines of the view into sight.
-  void ScrollToEnd();
+  TFormMSG(ui::FormMSGControls controls, ui::Application& app, Events events);
+
+  // A received message block, after what the view holds, with the last lines in sight.
+  void Append(std::string_view block);
+  // "Toon berichten": the view holds only block, with its last lines in sight.
+  void ShowOnly(std::string_view block);
   // Shows the window modally unless it is on screen already. After Beantwoorden
   // the send dialog follows once this showing has ended: a message arriving
   // while the answer is written can then open this window again.
@@ -33,10 +43,12 @@ class TFormMSG {
   void KopieerenCTRLC1Click();
   void RichOntvangURLClick(const std::string& url);
 
-  ui::FormMSGControls Controls;
-
  private:
-  TFormRinglook& main_;
+  void ScrollToEnd();
+
+  ui::FormMSGControls controls_;
+  ui::Application& app_;
+  Events events_;
 };
 
 }  // namespace ringlook

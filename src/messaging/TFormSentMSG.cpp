@@ -1,50 +1,66 @@
 // The send dialog's logic: see TFormSentMSG.h.
 #include "messaging/TFormSentMSG.h"
 
-#include "main/TFormRinglook.h"
 #include "net/Messages.h"
-#include "settings/TFormSetup.h"
 
 namespace ringlook {
 
-TFormSentMSG::TFormSentMSG(ui::FormSentMSGControls controls, TFormRinglook& main) : Controls(controls), main_(main) {
+TFormSentMSG::TFormSentMSG(ui::FormSentMSGControls controls, ui::Application& app, net::ClientSocket& socket,
+                           Events events)
+    : controls_(controls), app_(app), socket_(socket), events_(std::move(events)) {
   // On each showing rather than each activation: coming back to the dialog
   // from the messages window or another program must not wipe what was typed.
-  Controls.Self.OnShow = [this] { FormShow(); };
-  Controls.Button1.OnClick = [this] { Button1Click(); };
-  Controls.Button2.OnClick = [this] { Button2Click(); };
+  controls_.Self.OnShow = [this] { FormShow(); };
+  controls_.Button1.OnClick = [this] { Button1Click(); };
+  controls_.Button2.OnClick = [this] { Button2Click(); };
 }
 
 void TFormSentMSG::AskNamesAndShow() {
-  main_.Env.ClientSocket1.SendBytes(net::NameListRequest());
-  if (Controls.Self.Visible()) {
+  socket_.SendBytes(net::NameListRequest());
+  if (controls_.Self.Visible()) {
     FormShow();
     return;
   }
-  Controls.Self.ShowModal();
+  controls_.Self.ShowModal();
+}
+
+void TFormSentMSG::AddNames(const std::vector<std::string_view>& names, std::string_view ownNickname,
+                            std::string_view lastCorrespondent) {
+  ui::ComboBox& list = controls_.ComboBox1;
+  list.SetEnabled(true);
+  controls_.Button2.SetEnabled(true);
+  controls_.Memo1.SetEnabled(true);
+  for (std::string_view name : names) {
+    if (name != ownNickname) list.Add(name);
+  }
+  for (int i = 0; i < list.Count(); ++i) {
+    if (list.Item(i) != lastCorrespondent) continue;
+    list.SetItemIndex(i);
+    if (list.ItemIndex() >= 0 && controls_.Self.Visible()) controls_.Memo1.SetFocus();
+  }
 }
 
 void TFormSentMSG::FormShow() {
-  Controls.ComboBox1.Clear();
-  Controls.ComboBox1.SetEnabled(false);
-  Controls.Button2.SetEnabled(false);
-  Controls.Memo1.SetText("");
-  Controls.Memo1.SetEnabled(false);
+  controls_.ComboBox1.Clear();
+  controls_.ComboBox1.SetEnabled(false);
+  controls_.Button2.SetEnabled(false);
+  controls_.Memo1.SetText("");
+  controls_.Memo1.SetEnabled(false);
 }
 
-void TFormSentMSG::Button1Click() { Controls.Self.Close(ui::ModalResult::Cancel); }
+void TFormSentMSG::Button1Click() { controls_.Self.Close(ui::ModalResult::Cancel); }
 
 void TFormSentMSG::Button2Click() {
-  if (Controls.ComboBox1.ItemIndex() < 0) {
-    main_.Env.App.Beep();
-    Controls.ComboBox1.SetFocus();
+  if (controls_.ComboBox1.ItemIndex() < 0) {
+    app_.Beep();
+    controls_.ComboBox1.SetFocus();
     return;
   }
-  const std::string recipient = Controls.ComboBox1.Item(Controls.ComboBox1.ItemIndex());
-  main_.Env.ClientSocket1.SendBytes(
-      net::MsgRequest(recipient, main_.Setup().Controls.Edit2.Text(), Controls.Memo1.Text()));
-  main_.LastCorrespondent = recipient;
-  Controls.Self.Close(ui::ModalResult::Ok);
+  const std::string recipient = controls_.ComboBox1.Item(controls_.ComboBox1.ItemIndex());
+  const std::string sender = events_.Nickname ? events_.Nickname() : std::string();
+  socket_.SendBytes(net::MsgRequest(recipient, sender, controls_.Memo1.Text()));
+  if (events_.Sent) events_.Sent(recipient);
+  controls_.Self.Close(ui::ModalResult::Ok);
 }
 
 }  // namespace ringlook

@@ -1,22 +1,38 @@
 // The send dialog ("Verstuur bericht"): a recipient from the server's name
-// list and the message text. Each showing starts empty and disabled; the
-// dispatch's NAMELIST branch fills and enables it when the reply comes.
+// list and the message text. Each showing starts empty and disabled; the name
+// list, when the server's reply comes, fills and enables it.
 #pragma once
 
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/ClientSocket.h"
+#include "ui/Application.h"
 #include "ui/WindowControls.h"
 
 namespace ringlook {
 
-class TFormRinglook;
-
 class TFormSentMSG {
  public:
-  TFormSentMSG(ui::FormSentMSGControls controls, TFormRinglook& main);
+  struct Events {
+    // The sender of a message: the nickname setting's text, unchanged.
+    std::function<std::string()> Nickname;
+    // A message went to recipient.
+    std::function<void(const std::string& recipient)> Sent;
+  };
+
+  TFormSentMSG(ui::FormSentMSGControls controls, ui::Application& app, net::ClientSocket& socket, Events events);
 
   // Asks the server for the name list and shows the dialog modally. Already
   // open (under the messages window), it starts afresh instead, so the reply
   // does not list every name twice.
   void AskNamesAndShow();
+  // The server's name list: enables the dialog and lists every name but the
+  // user's own, in order; the last correspondent, when listed, is chosen.
+  void AddNames(const std::vector<std::string_view>& names, std::string_view ownNickname,
+                std::string_view lastCorrespondent);
 
   void FormShow();
   // "Annuleren".
@@ -24,10 +40,11 @@ class TFormSentMSG {
   // "Versturen".
   void Button2Click();
 
-  ui::FormSentMSGControls Controls;
-
  private:
-  TFormRinglook& main_;
+  ui::FormSentMSGControls controls_;
+  ui::Application& app_;
+  net::ClientSocket& socket_;
+  Events events_;
 };
 
 }  // namespace ringlook

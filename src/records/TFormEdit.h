@@ -1,9 +1,10 @@
 // The number-record dialog ("Wijzigen" / "Toevoegen"): one number's directory
-// entry, filled by the server's reply and sent back as a change request. Its
-// caption picks the mode: "Wijzigen" edits an entry, anything else asks for a
-// new number.
+// entry, filled by the server's reply and read back for the change request.
+// Its caption picks the mode: "Wijzigen" edits an entry, anything else asks
+// for a new number.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,19 @@ class TFormEdit {
  public:
   explicit TFormEdit(ui::FormEditControls controls);
 
+  // Empty and disabled until the server's reply for number, about to be asked
+  // for; a double click also empties the name and the number.
+  void Prepare(std::string_view number, bool emptyNameAndNumber);
+  // Fills and enables the fields with the entry the dialog waits for, once;
+  // false, changing nothing, for any other entry.
+  bool Fill(const net::NumberRecord& entry);
+  // Shows the entry modally; true when the user chose "Ok".
+  bool ShowEntry();
+  // Asks for a new number modally; the number typed, trimmed, unless cancelled.
+  std::optional<std::string> AskNumber();
+  // The change request for the entry shown, saved under number.
+  [[nodiscard]] std::string ChangeRequest(std::string_view number) const;
+
   // The mode setup, when the dialog opens. Not on every activation: a window
   // opening over the dialog and closing again would empty what the user typed.
   void FormShow();
@@ -27,15 +41,8 @@ class TFormEdit {
   void Button1Click();
   void Button2Click();
 
-  // Empty and disabled until the server's reply for number, about to be asked for.
-  void Prepare(std::string_view number);
-  // Fills and enables the fields with the entry the dialog waits for, once;
-  // false, changing nothing, for any other entry.
-  bool Fill(const net::NumberRecord& entry);
-
-  ui::FormEditControls Controls;
-
  private:
+  ui::FormEditControls controls_;
   bool awaiting_ = false;
   std::string awaitedNumber_;
 };

@@ -22,7 +22,7 @@ Desk::Desk(const QString& folder, const std::string& nickname)
 
 ::testing::AssertionResult Desk::Connect() {
   program.windows.MainForm().show();
-  program.formRinglook.FormActivate();
+  program.logic.formRinglook.FormActivate();
   if (WaitUntil([&] { return Panel(0) == "   Verbonden"; })) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "not connected, the status bar says '" << Panel(0) << "'";
 }

@@ -24,7 +24,7 @@ class Desk {
   // Connected, and the list filled with count calls.
   ::testing::AssertionResult ConnectWithCalls(int count);
   // Sends the nickname, as the nickname timer does every minute.
-  void SignOn() { program.formRinglook.Timer3Timer(); }
+  void SignOn() { program.logic.formRinglook.Timer3Timer(); }
 
   [[nodiscard]] const ui::FormRinglookControls& Main() const { return program.windows.FormRinglook(); }
   [[nodiscard]] std::string Panel(int i) const { return Main().StatusBar1.PanelText(i); }

@@ -106,10 +106,10 @@ TEST_F(WorkingDay, StartUpConnectsAndTodaysCallsFillTheList) {
   Desk& anna = Open("Anna");
   ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
   EXPECT_EQ(anna.Main().Self.Caption(), "Ringlook v2.54");
-  EXPECT_EQ(anna.program.formSetup.Controls.Edit2.Text(), "Anna");
+  EXPECT_EQ(anna.program.windows.FormSetup().Edit2.Text(), "Anna");
   for (const std::string& line : anna.Lines()) EXPECT_FALSE(calls::LineNumber(line).empty()) << line;
   EXPECT_EQ(anna.Panel(1).rfind("  Aantal (vandaag) : ", 0), 0u) << anna.Panel(1);
-  EXPECT_FALSE(anna.program.formRinglook.LiveList);
+  EXPECT_FALSE(anna.program.logic.formRinglook.LiveList);
 }
 
 TEST_F(WorkingDay, ANewCallLandsOnTopWithTheCountAndTheTitle) {
@@ -231,8 +231,8 @@ TEST_F(WorkingDay, TwoUsersWriteToEachOtherAndNeitherIsOfferedTheirOwnName) {
   EXPECT_TRUE(b.onTopWhileShown);
   EXPECT_FALSE(a.messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
       << "Beantwoorden took it out of the top layer";
-  EXPECT_EQ(anna.program.formRinglook.LastCorrespondent, "Bert");
-  EXPECT_EQ(bert.program.formRinglook.LastCorrespondent, "Anna");
+  EXPECT_EQ(anna.program.logic.formRinglook.LastCorrespondent, "Bert");
+  EXPECT_EQ(bert.program.logic.formRinglook.LastCorrespondent, "Anna");
 }
 
 // The first message opens the messages window modally; the second arrives
@@ -264,7 +264,7 @@ TEST_F(WorkingDay, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownA
   const std::string shown = view.Text();
   EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Bert")) << shown;
   EXPECT_EQ(showings, 1);
-  EXPECT_EQ(anna.program.formRinglook.LastCorrespondent, "Bert");
+  EXPECT_EQ(anna.program.logic.formRinglook.LastCorrespondent, "Bert");
 }
 
 TEST_F(WorkingDay, ASecondUserUnderANameInUseIsToldAndStopsSendingIt) {
@@ -285,7 +285,7 @@ TEST_F(WorkingDay, ASecondUserUnderANameInUseIsToldAndStopsSendingIt) {
   second.SignOn();
   ASSERT_TRUE(WaitUntil([&] { return user.Done() && QApplication::activeModalWidget() == nullptr; }));
   EXPECT_EQ(told, "Your Nickname already excists!");
-  EXPECT_EQ(second.program.formSetup.Controls.Edit2.Text(), "");
+  EXPECT_EQ(second.program.windows.FormSetup().Edit2.Text(), "");
   EXPECT_EQ(second.StoredNickname(), "");
 
   // The next minute's turn sends nothing; a search after it shows the server has read past it.

@@ -91,12 +91,12 @@ class HostileServer : public ::testing::Test {
       script(peer);
     });
     program->windows.MainForm().show();
-    program->formRinglook.FormActivate();
+    program->logic.formRinglook.FormActivate();
     ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "   Verbonden"; })) << Panel(0);
   }
 
   // Past the start-up window, where a failure is shown rather than retried in silence.
-  void LeaveStartupWindow() const { program->formRinglook.StartTime = program->clock.Now() - 1.0; }
+  void LeaveStartupWindow() const { program->logic.formRinglook.StartTime = program->clock.Now() - 1.0; }
 
   // The user brings the main window up, so that it lays out and paints what it holds.
   void BringUpMainWindow() const {
@@ -289,7 +289,7 @@ TEST_F(HostileServer, ControlAndHighBytesArriveUnchanged) {
   EXPECT_EQ(calls::LineNumber(line), number);
   EXPECT_EQ(program->application.Title(), "x " + name);
   EXPECT_EQ(qt::ToCp1252(program->windows.MainForm().windowIconText()), "x " + name);
-  EXPECT_EQ(program->formRinglook.LastCorrespondent, high.substr(32));
+  EXPECT_EQ(program->logic.formRinglook.LastCorrespondent, high.substr(32));
   EXPECT_TRUE(shownMessages.ends_with(")\r\n\r\n" + body)) << shownMessages;
 }
 
@@ -419,7 +419,7 @@ TEST_F(HostileServer, ANameListOfTenThousandNamesFillsTheSendDialog) {
     peer.ReceiveUntil("NAMELIST^");
     peer.SendText(names);
   });
-  program->formRinglook.LastCorrespondent = name(kNames / 2);
+  program->logic.formRinglook.LastCorrespondent = name(kNames / 2);
   const ui::FormSentMSGControls& dialog = program->windows.FormSentMSG();
   std::vector<std::string> listed;
   std::string chosen;
@@ -433,7 +433,7 @@ TEST_F(HostileServer, ANameListOfTenThousandNamesFillsTheSendDialog) {
   user.start(20);
   QElapsedTimer elapsed;
   elapsed.start();
-  program->formRinglook.Sentmassage1Click();
+  program->logic.formRinglook.Sentmassage1Click();
   RecordProperty("dialog_filled_ms", std::to_string(elapsed.elapsed()));
   EXPECT_LT(elapsed.elapsed(), kResponsiveMs) << "the program hung on the list";
   ASSERT_EQ(listed.size(), std::size_t{kNames});
@@ -542,8 +542,8 @@ const CutText kCutTexts[] = {
     {"Message", "MSG^Ann^hallo daar",
      [](const HostileServer& t) {
        // Cut inside the sender, a message has no sender and shows what came as its body.
-       const std::string& sender = t.program->formRinglook.LastCorrespondent;
-       const std::string body = BodyOf(t.program->formRinglook.LastMessageBlock);
+       const std::string& sender = t.program->logic.formRinglook.LastCorrespondent;
+       const std::string body = BodyOf(t.program->logic.formRinglook.LastMessageBlock);
        return std::vector<std::pair<std::string, std::string>>{{sender, "Ann"},
                                                                {sender.empty() ? "" : body, "hallo daar"}};
      }},
@@ -572,18 +572,18 @@ TEST_P(CutTexts, ShowTheStartOfEachField) {
   const CutText& cut = GetParam();
   CloseMessagesWhenShown();
   // The edit dialog waits for the entry of 0612, as after a double-click on its line.
-  const auto waitForTheEntry = [this] { program->formEdit.Prepare("0612"); };
+  const auto waitForTheEntry = [this] { program->logic.formEdit.Prepare("0612", false); };
   for (std::size_t length = 1; length < cut.text.size(); ++length) {
     program->windows.FormSentMSG().ComboBox1.Clear();
     waitForTheEntry();
-    program->formRinglook.Dispatch(cut.text.substr(0, length));
+    program->logic.formRinglook.Dispatch(cut.text.substr(0, length));
     for (const auto& [shown, sent] : cut.fields(*this)) {
       EXPECT_TRUE(sent.starts_with(shown)) << "cut after " << length << " bytes: shown \"" << shown << "\"";
     }
   }
   program->windows.FormSentMSG().ComboBox1.Clear();
   waitForTheEntry();
-  program->formRinglook.Dispatch(cut.text);
+  program->logic.formRinglook.Dispatch(cut.text);
   for (const auto& [shown, sent] : cut.fields(*this)) EXPECT_EQ(shown, sent);
 }
 
@@ -637,7 +637,8 @@ const HugeField kHugeFields[] = {
      [](const HostileServer& t) { EXPECT_TRUE(t.ShownPanel1().starts_with("  Caller(s) today : 999")); }, nullptr},
     {"MessageBody", "MSG^Ann^", kWholeField, 'A', "", [](const HostileServer& t) { return t.messageShowings == 1; },
      [](const HostileServer& t) {
-       EXPECT_TRUE(t.program->formRinglook.LastMessageBlock.ends_with("\r\n\r\n" + std::string(kWholeField, 'A')));
+       EXPECT_TRUE(
+           t.program->logic.formRinglook.LastMessageBlock.ends_with("\r\n\r\n" + std::string(kWholeField, 'A')));
        // The window shows the start of the text and says that there is more.
        EXPECT_LT(t.shownMessages.size(), qt::kShownTextLength + 200);
        EXPECT_TRUE(t.shownMessages.ends_with("AAAA\r\n(ingekort)"))
@@ -648,7 +649,7 @@ const HugeField kHugeFields[] = {
      nullptr},
     {"MessageSender", "MSG^", kWholeField, 'A', "^hallo", [](const HostileServer& t) { return t.messageShowings == 1; },
      [](const HostileServer& t) {
-       EXPECT_EQ(t.program->formRinglook.LastCorrespondent.size(), kWholeField);
+       EXPECT_EQ(t.program->logic.formRinglook.LastCorrespondent.size(), kWholeField);
        EXPECT_TRUE(t.shownMessages.find("Bericht van : AAAA") != std::string::npos);
      },
      nullptr},
@@ -688,7 +689,7 @@ TEST_P(HugeFields, AreShownWithoutHoldingTheProgram) {
   const PeakGrowth growth;
   CloseMessagesWhenShown();
   // The dialog waits for the entry of 0123, as after a double-click on its line.
-  program->formEdit.Prepare("0123");
+  program->logic.formEdit.Prepare("0123", false);
   Connect([&field](ScriptedPeer& peer) {
     if (!peer.Send(field.before) || !peer.Stream(field.bytes, [&field](std::size_t) { return field.fill; })) return;
     peer.SendText(field.after);

@@ -28,10 +28,10 @@ class QtEditDialogTest : public ::testing::Test {
 TEST_F(QtEditDialogTest, TheAlertBoxColoursNameAndNoteRed) {
   const QColor red(255, 100, 100);
   const QColor window = Background(name_);
-  dialog_.Controls.CheckBox1.SetChecked(true);
+  windows_.FormEdit().CheckBox1.SetChecked(true);
   EXPECT_EQ(Background(name_), red);
   EXPECT_EQ(Background(note_), red);
-  dialog_.Controls.CheckBox1.SetChecked(false);
+  windows_.FormEdit().CheckBox1.SetChecked(false);
   EXPECT_EQ(Background(name_), window);
   EXPECT_EQ(Background(note_), window);
 }
@@ -48,7 +48,7 @@ TEST_F(QtEditDialogTest, EnterInTheNameFieldNeitherClosesNorTypes) {
   });
   form.ShowModal();
   EXPECT_TRUE(stillOpen);
-  EXPECT_EQ(dialog_.Controls.Edit1.Text(), "Jansen");
+  EXPECT_EQ(windows_.FormEdit().Edit1.Text(), "Jansen");
 }
 
 TEST_F(QtEditDialogTest, NumberEntryModeGreysNameAndNoteAndEditModeTheNumber) {

@@ -297,7 +297,7 @@ TEST(ReplyGet, FillsTheDialogWithTheEntryItWaitsForAndOnlyEverTicksTheAlertBox) 
     SCOPED_TRACE(c.name);
     Dispatching h;
     ui::MemoryFormEdit& dialog = h.editControls;
-    for (const std::string& number : c.awaited) h.edit.Prepare(number);
+    for (const std::string& number : c.awaited) h.edit.Prepare(number, false);
     for (ui::Control* control :
          std::vector<ui::Control*>{&dialog.Button2, &dialog.Edit1, &dialog.Edit2, &dialog.CheckBox1, &dialog.Memo1}) {
       control->SetEnabled(false);

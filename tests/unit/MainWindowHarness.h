@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "main/HeadlessProgram.h"
+#include "HeadlessProgram.h"
 
 namespace ringlook::testing {
 

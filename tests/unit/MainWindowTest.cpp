@@ -45,7 +45,6 @@ TEST(FirstActivation, ReadsTheSettingsConnectsPlacesAndMinimises) {
   EXPECT_EQ(h.mainControls.Self.Left(), 300);
   EXPECT_TRUE(h.mainControls.Self.SizeFrozen());
   EXPECT_TRUE(h.app.Minimized());
-  EXPECT_EQ(h.main.ProgramFolder, "/home/user");
   EXPECT_EQ(h.mainControls.Button1.Left(), 525 - (49 + 35));
   // Later activations do nothing.
   h.mainControls.Self.Activate();

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "ui/memory/ManualEventLoop.h"
+#include "memory/ManualEventLoop.h"
 
 namespace ringlook::ui {
 namespace {

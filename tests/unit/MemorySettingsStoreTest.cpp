@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ErrorOf.h"
-#include "settings/MemorySettingsStore.h"
+#include "memory/MemorySettingsStore.h"
 
 namespace ringlook::settings {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "memory/ManualEventLoop.h"
+#include "memory/MemoryClientSocket.h"
 #include "net/Receiver.h"
-#include "net/memory/MemoryClientSocket.h"
-#include "ui/memory/ManualEventLoop.h"
 
 namespace ringlook::net {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "BenchTexts.h"
+#include "HeadlessProgram.h"
 #include "RecordReading.h"
 #include "calls/CallerLine.h"
-#include "main/HeadlessProgram.h"
 #include "net/Fields.h"
 
 namespace {

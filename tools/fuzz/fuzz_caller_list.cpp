@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "HeadlessProgram.h"
 #include "calls/CallerLine.h"
-#include "main/HeadlessProgram.h"
 #include "net/Fields.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "main/HeadlessProgram.h"
+#include "HeadlessProgram.h"
 
 namespace {
 

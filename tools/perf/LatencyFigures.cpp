@@ -91,8 +91,8 @@ class LatencyBench {
     server_.KeepBytesOf({std::string(net::kHistory)});
     program_.Start();
     // The offscreen platform may not activate a window; the desktop would.
-    if (!WaitUntil([this] { return !program_.formRinglook.FirstActivation; }, 1000)) {
-      program_.formRinglook.FormActivate();
+    if (!WaitUntil([this] { return !program_.logic.formRinglook.FirstActivation; }, 1000)) {
+      program_.logic.formRinglook.FormActivate();
     }
     if (!WaitUntil([this] { return Lines() == kHistoryCalls; }, 60000)) {
       throw std::runtime_error("the first history did not arrive whole: " + std::to_string(Lines()) + " lines");
@@ -109,7 +109,7 @@ class LatencyBench {
     std::vector<double> waits;
     for (int i = 0; i < runs_; ++i) {
       const Instant begin = Clock::now();
-      program_.formRinglook.Pauze(net::kSettleMs);
+      program_.logic.formRinglook.Pauze(net::kSettleMs);
       waits.push_back(MillisecondsBetween(begin, Clock::now()));
     }
     return Median(waits);
@@ -152,7 +152,7 @@ class LatencyBench {
       const int resetsBefore = resets_;
       listPaint_.Arm([this, resetsBefore] { return resets_ > resetsBefore && Lines() == kHistoryCalls; });
       const Instant start = Clock::now();
-      program_.formRinglook.VraagHis();
+      program_.logic.formRinglook.VraagHis();
       if (!WaitUntil([this] { return listPaint_.Painted().has_value(); }, 60000)) {
         throw std::runtime_error("the history did not arrive whole: " + std::to_string(Lines()) + " lines");
       }

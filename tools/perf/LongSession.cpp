@@ -51,8 +51,8 @@ class LongSession {
 
   void Start() {
     program_.Start();
-    if (!WaitUntil([this] { return !program_.formRinglook.FirstActivation; }, 1000)) {
-      program_.formRinglook.FormActivate();
+    if (!WaitUntil([this] { return !program_.logic.formRinglook.FirstActivation; }, 1000)) {
+      program_.logic.formRinglook.FormActivate();
     }
     Expect(WaitUntil([this] { return controls_.StatusBar1.PanelText(0) == status::kConnected; }, kStepTimeoutMs),
            "the program did not connect");

@@ -1,17 +1,13 @@
 // Program entry on Windows: one copy per user log-on (a second start brings
 // the first forward and ends); the first creates the application window and
-// the five windows in their order, wires the window logic to the Win32 layer
+// the five windows in their order, builds the window logic on them
 // and runs the message loop.
 #include "ui/win32/Win32Api.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
-#include "main/TFormRinglook.h"
-#include "messaging/TFormMSG.h"
-#include "messaging/TFormSentMSG.h"
-#include "records/TFormEdit.h"
-#include "settings/TFormSetup.h"
+#include "main/WindowLogic.h"
 #include "ui/win32/ShellLinkEntry.h"
 #include "ui/win32/Win32Application.h"
 #include "ui/win32/Win32ClientSocket.h"
@@ -23,12 +19,6 @@
 #include "ui/win32/Win32Windows.h"
 
 namespace {
-
-std::string WorkingFolder() {
-  char folder[MAX_PATH] = {};
-  const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
-  return std::string(folder, length < MAX_PATH ? length : 0);
-}
 
 std::string ProgramPath() {
   char path[MAX_PATH] = {};
@@ -54,17 +44,10 @@ void RunProgram(ringlook::win32::Win32InstanceLock& lock) {
 
   Win32Timer settleTimer(net::kSettleMs, false);
 
-  TFormRinglook formRinglook(
-      windows.FormRinglook(),
-      TFormRinglook::Services{application, clock, socket, store, autostart, settleTimer, &WorkingFolder, ProgramPath(),
-                              [](std::string_view line) { OutputDebugStringA((std::string(line) + "\n").c_str()); }});
-  TFormSetup formSetup(windows.FormSetup(), formRinglook);
-  TFormEdit formEdit(windows.FormEdit());
-  TFormSentMSG formSentMSG(windows.FormSentMSG(), formRinglook);
-  TFormMSG formMSG(windows.FormMSG(), formRinglook);
-  formRinglook.AttachSetup(formSetup);
-  formRinglook.AttachEdit(formEdit);
-  formRinglook.AttachMessaging(formSentMSG, formMSG);
+  const WindowLogic logic(
+      {windows.FormRinglook(), windows.FormSetup(), windows.FormEdit(), windows.FormSentMSG(), windows.FormMSG()},
+      {application, clock, socket, store, autostart, settleTimer, ProgramPath(),
+       [](std::string_view line) { OutputDebugStringA((std::string(line) + "\n").c_str()); }});
 
   application.ShowMainForm();
   RunUntil([] { return false; });

@@ -1,5 +1,5 @@
 // The whole program on Qt: the five windows, the desktop, the link, the stored
-// settings and the autostart entry, with the window logic wired to them as the
+// settings and the autostart entry, with the window logic built on them as the
 // executable runs it. Tests build one in their own process, against a server
 // on any port and with settings in a folder of their own.
 #pragma once
@@ -8,11 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "main/TFormRinglook.h"
-#include "messaging/TFormMSG.h"
-#include "messaging/TFormSentMSG.h"
-#include "records/TFormEdit.h"
-#include "settings/TFormSetup.h"
+#include "main/WindowLogic.h"
 #include "ui/qt/AutostartDesktopEntry.h"
 #include "ui/qt/QtApplication.h"
 #include "ui/qt/QtClientSocket.h"
@@ -46,11 +42,7 @@ class QtProgram {
   QtClientSocket socket;
   QtSettingsStore store;
   AutostartDesktopEntry autostart;
-  TFormRinglook formRinglook;
-  TFormSetup formSetup;
-  TFormEdit formEdit;
-  TFormSentMSG formSentMSG;
-  TFormMSG formMSG;
+  WindowLogic logic;
 };
 
 }  // namespace ringlook::qt

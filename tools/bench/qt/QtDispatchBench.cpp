@@ -19,7 +19,7 @@ void DispatchHistoryIntoQtList(benchmark::State& state) {
   // The whole program, with its settings in a folder of its own; it never connects.
   const QTemporaryDir config;
   qt::QtProgram program({config.path(), qt::QtClientSocket::kPort, "/"});
-  TFormRinglook& main = program.formRinglook;
+  TFormRinglook& main = program.logic.formRinglook;
   qt::QtWindows& windows = program.windows;
   // Shown as the user sees it, without the first activation's settings reading.
   main.FirstActivation = false;

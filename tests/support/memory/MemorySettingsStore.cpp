@@ -1,5 +1,5 @@
 // In-memory settings store: see MemorySettingsStore.h.
-#include "settings/MemorySettingsStore.h"
+#include "memory/MemorySettingsStore.h"
 
 #include "common/Text.h"
 

@@ -1,5 +1,5 @@
 // In-memory controls: see MemoryControls.h.
-#include "ui/memory/MemoryControls.h"
+#include "memory/MemoryControls.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // In-memory client socket: see MemoryClientSocket.h.
-#include "net/memory/MemoryClientSocket.h"
+#include "memory/MemoryClientSocket.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
 // In-memory window: see MemoryForm.h.
-#include "ui/memory/MemoryForm.h"
+#include "memory/MemoryForm.h"
 
 namespace ringlook::ui {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "memory/ManualEventLoop.h"
 #include "ui/Application.h"
-#include "ui/memory/ManualEventLoop.h"
 
 namespace ringlook::ui {
 

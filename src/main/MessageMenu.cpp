@@ -13,19 +13,17 @@ constexpr std::string_view kNoNickname = "Voer eerst een naam in!";
 }  // namespace
 
 void TFormRinglook::Sentmassage1Click() {
-  if (TrimmedView(Setup().Controls.Edit2.Text()).empty()) {
-    Env.App.MessageBox(kNoNickname, ui::MessageKind::Information);
+  if (TrimmedView(dialogs_.Setup.Nickname()).empty()) {
+    env_.App.MessageBox(kNoNickname, ui::MessageKind::Information);
     return;
   }
-  SentMSG().AskNamesAndShow();
+  dialogs_.SentMSG.AskNamesAndShow();
 }
 
 // Shows the last message only: the view, which may hold several, is replaced.
 void TFormRinglook::ViewMessages1Click() {
-  TFormMSG& window = MSG();
-  window.Controls.RichOntvang.SetText(LastMessageBlock);
-  window.ScrollToEnd();
-  window.ShowUnlessVisible();
+  dialogs_.MSG.ShowOnly(LastMessageBlock);
+  dialogs_.MSG.ShowUnlessVisible();
 }
 
 }  // namespace ringlook

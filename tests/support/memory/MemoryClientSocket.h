@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "memory/ManualEventLoop.h"
 #include "net/ClientSocket.h"
-#include "ui/memory/ManualEventLoop.h"
 
 namespace ringlook::net {
 

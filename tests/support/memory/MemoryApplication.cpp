@@ -1,5 +1,5 @@
 // In-memory application: see MemoryApplication.h.
-#include "ui/memory/MemoryApplication.h"
+#include "memory/MemoryApplication.h"
 
 namespace ringlook::ui {
 

@@ -13,7 +13,7 @@ constexpr std::string_view kAlertMarker = "x";
 constexpr std::string_view kCountLabel = "  Aantal (vandaag) : ";
 }  // namespace
 
-void TFormRinglook::RaiseMainWindow() { Env.App.RaiseWithoutActivating(Controls.Self); }
+void TFormRinglook::RaiseMainWindow() { env_.App.RaiseWithoutActivating(controls_.Self); }
 
 std::string TFormRinglook::ListBoxTrim(std::string_view record) {
   calls::CallerLine formatted = calls::FormatCallerRecord(record);
@@ -23,7 +23,7 @@ std::string TFormRinglook::ListBoxTrim(std::string_view record) {
     RaiseMainWindow();
     TitlePrefix = kAlertTitlePrefix;
   }
-  Controls.StatusBar1.SetPanelText(1, std::string(kCountLabel) + formatted.TodayCount);
+  controls_.StatusBar1.SetPanelText(1, std::string(kCountLabel) + formatted.TodayCount);
   return std::move(formatted.Line);
 }
 
@@ -32,15 +32,15 @@ void TFormRinglook::Wijzig(std::string_view notice) {
   const std::string_view name = net::NextField(notice);
   const std::string_view flag = net::NextField(notice);
   const bool alert = calls::Marker(flag) == kAlertMarker;
-  ui::ListBox& list = Controls.ListBox1;
+  ui::ListBox& list = controls_.ListBox1;
   for (int i = 0; i < list.Count(); ++i) {
     const std::string line = list.Item(i);
     if (calls::LineNumber(line) != number) continue;
     list.SetItem(i, calls::ChangedLine(line, name, flag));
-    if (i == 0 && Env.App.Title() != kApplicationTitle) {
-      Env.App.SetTitle(alert ? std::string(kAlertTitlePrefix) + std::string(name) : std::string(name));
+    if (i == 0 && env_.App.Title() != kApplicationTitle) {
+      env_.App.SetTitle(alert ? std::string(kAlertTitlePrefix) + std::string(name) : std::string(name));
       // Switched on, not restarted: the title still goes back seven minutes after the last call.
-      Controls.Timer1.SetEnabled(true);
+      controls_.Timer1.SetEnabled(true);
     }
   }
 }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include <vector>
+
 #include "common/Error.h"
 #include "common/Text.h"
 #include "main/TFormRinglook.h"
@@ -44,24 +46,13 @@ std::string HourMinute(double nowDays) {
   return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
 }
 
-// Reads HISTORY and REPLYFIND bodies into the list; a record that gives a blank
-// line stays in the list and ends the reading. afterRecord runs after each
-// record that does not end it.
-void ReadIntoList(TFormRinglook& form, std::string_view list, const std::function<void()>& afterRecord) {
-  net::ReadRecordList(list, [&](std::string_view record) {
-    const std::string line = form.ListBoxTrim(record);
-    form.Controls.ListBox1.Add(line);
-    if (TrimmedView(line).empty()) return false;
-    if (afterRecord) afterRecord();
-    return true;
-  });
-}
+}  // namespace
 
-class Dispatcher {
+// The branches, each given the text after its keyword and "^".
+class TFormRinglook::Dispatcher {
  public:
-  explicit Dispatcher(TFormRinglook& form) : form_(form) {}
+  explicit Dispatcher(TFormRinglook& form) : form_(form), controls_(form.controls_), env_(form.env_) {}
 
-  // body: the text after the keyword and its "^".
   void Run(std::string_view text) {
     using Branch = void (Dispatcher::*)(std::string_view body);
     static constexpr std::pair<std::string_view, Branch> kBranches[] = {
@@ -85,104 +76,103 @@ class Dispatcher {
  private:
   // A failed save is shown instead, as any handler's uncaught failure ends its event.
   void WrongNick(std::string_view /*body*/) {
-    form_.Setup().Controls.Edit2.SetText("");
+    form_.dialogs_.Setup.SetNickname("");
     try {
       form_.SchrijfReg();
     } catch (const Error& e) {
-      form_.Env.App.MessageBox(e.what(), ui::MessageKind::Error);
+      env_.App.MessageBox(e.what(), ui::MessageKind::Error);
       return;
     }
-    form_.Env.App.MessageBox(kWrongNickText, ui::MessageKind::Information);
+    env_.App.MessageBox(kWrongNickText, ui::MessageKind::Information);
   }
 
   void Msg(std::string_view body) {
     const net::ReceivedMessage message = net::ReadMessage(body);
     std::string block(kMessageRule);
     block.append(kMessageFrom).append(message.Sender).append("  (");
-    block.append(HourMinute(form_.Env.Time.Now())).append(")\r\n\r\n");
+    block.append(HourMinute(env_.Time.Now())).append(")\r\n\r\n");
     block.append(message.Body);
     form_.LastCorrespondent = message.Sender;
     form_.LastMessageBlock = block;
-
-    ui::FormMSGControls& window = form_.MSG().Controls;
-    window.RichOntvang.AppendLines(block);
-    form_.MSG().ScrollToEnd();
-    window.RichOntvang.ClearSelection();
+    TFormMSG& window = form_.dialogs_.MSG;
+    window.Append(block);
     // Shown already: the block is only appended. Otherwise the dispatch waits
     // until the user closes the window (and, after Beantwoorden, the answer).
-    form_.MSG().ShowUnlessVisible();
+    window.ShowUnlessVisible();
   }
 
   void Nieuw(std::string_view record) {
     form_.LiveList = true;
-    const bool popup = form_.Setup().Controls.CheckBox2.Checked();
+    const bool popup = form_.dialogs_.Setup.Popup();
     if (popup) form_.RaiseMainWindow();
     const net::CallerRecord caller = net::CallerRecord::Read(record);
     std::string line = form_.ListBoxTrim(record);
     // While the search bar is open the list shows search results and stays as it is.
-    if (!form_.Controls.Panel2.Visible()) form_.Controls.ListBox1.Insert(0, line);
-    form_.Env.App.SetTitle(form_.TitlePrefix + form_.LastCallerName);
-    form_.Controls.Timer1.Restart();
-    if (popup || caller.Flag == net::kFlagAlert) form_.Env.App.NotifyCall(caller.Name, caller.Number);
+    if (!controls_.Panel2.Visible()) controls_.ListBox1.Insert(0, line);
+    env_.App.SetTitle(form_.TitlePrefix + form_.LastCallerName);
+    controls_.Timer1.Restart();
+    if (popup || caller.Flag == net::kFlagAlert) env_.App.NotifyCall(caller.Name, caller.Number);
   }
 
   void Wijzig(std::string_view notice) { form_.Wijzig(notice); }
 
   void UpdateBellers(std::string_view count) {
-    form_.Controls.StatusBar1.SetPanelText(1, std::string(kCallersTodayLabel).append(count));
+    controls_.StatusBar1.SetPanelText(1, std::string(kCallersTodayLabel).append(count));
   }
 
   void History(std::string_view list) {
     form_.LiveList = false;
-    form_.Controls.ListBox1.Clear();
-    ReadIntoList(form_, list, {});
+    controls_.ListBox1.Clear();
+    ReadIntoList(list, {});
   }
 
   void ReplyFind(std::string_view list) {
     form_.LiveList = false;
-    form_.Controls.ListBox1.Clear();
-    ui::StatusBar& status = form_.Controls.StatusBar1;
+    controls_.ListBox1.Clear();
+    ui::StatusBar& status = controls_.StatusBar1;
     status.SetPanelText(1, kNothingFound);
     int count = 0;
-    ReadIntoList(form_, list, [&] {
+    ReadIntoList(list, [&] {
       ++count;
       status.SetPanelText(
           1, count == kSearchLimit ? std::string(kMoreThan300) : std::string(kFoundLabel) + std::to_string(count));
     });
     // Enabled even after a reply cut short at a blank line: the search bar must
     // never be left with no way to search again.
-    form_.Controls.Edit1.SetEnabled(true);
-    form_.Controls.Button2.SetEnabled(true);
+    controls_.Edit1.SetEnabled(true);
+    controls_.Button2.SetEnabled(true);
   }
 
-  void NameList(std::string_view names) {
-    ui::FormSentMSGControls& dialog = form_.SentMSG().Controls;
-    dialog.ComboBox1.SetEnabled(true);
-    dialog.Button2.SetEnabled(true);
-    dialog.Memo1.SetEnabled(true);
-    const std::string ownNickname = form_.Setup().Controls.Edit2.Text();
-    net::ReadNameList(names, [&](std::string_view name) {
-      if (name != ownNickname) dialog.ComboBox1.Add(name);
+  // A record that gives a blank line stays in the list and ends the reading;
+  // afterRecord runs after each record that does not end it.
+  void ReadIntoList(std::string_view list, const std::function<void()>& afterRecord) {
+    net::ReadRecordList(list, [&](std::string_view record) {
+      const std::string line = form_.ListBoxTrim(record);
+      controls_.ListBox1.Add(line);
+      if (TrimmedView(line).empty()) return false;
+      if (afterRecord) afterRecord();
+      return true;
     });
-    for (int i = 0; i < dialog.ComboBox1.Count(); ++i) {
-      if (dialog.ComboBox1.Item(i) != form_.LastCorrespondent) continue;
-      dialog.ComboBox1.SetItemIndex(i);
-      if (dialog.ComboBox1.ItemIndex() >= 0 && dialog.Self.Visible()) dialog.Memo1.SetFocus();
-    }
+  }
+
+  void NameList(std::string_view list) {
+    std::vector<std::string_view> names;
+    net::ReadNameList(list, [&](std::string_view name) { names.push_back(name); });
+    form_.dialogs_.SentMSG.AddNames(names, form_.dialogs_.Setup.Nickname(), form_.LastCorrespondent);
   }
 
   // Only the reply the edit dialog waits for fills it: a late answer to an
   // earlier request would otherwise be saved under another number by "Ok".
   void ReplyGet(std::string_view fields) {
     const net::NumberRecord entry = net::ReadNumberRecord(fields);
-    if (form_.Edit().Fill(entry)) return;
-    if (form_.Env.Log) form_.Env.Log("REPLYGET voor '" + entry.Number + "' genegeerd: daar wacht het venster niet op");
+    if (form_.dialogs_.Edit.Fill(entry)) return;
+    if (env_.Log) env_.Log("REPLYGET voor '" + entry.Number + "' genegeerd: daar wacht het venster niet op");
   }
 
   TFormRinglook& form_;
+  ui::FormRinglookControls& controls_;
+  Services& env_;
 };
-
-}  // namespace
 
 void TFormRinglook::Dispatch(std::string_view text) { Dispatcher(*this).Run(text); }
 

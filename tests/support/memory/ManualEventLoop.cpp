@@ -1,5 +1,5 @@
 // The manual event loop: see ManualEventLoop.h.
-#include "ui/memory/ManualEventLoop.h"
+#include "memory/ManualEventLoop.h"
 
 #include <algorithm>
 #include <limits>

@@ -3,10 +3,10 @@
 // headless runs.
 #pragma once
 
+#include "memory/ManualEventLoop.h"
+#include "memory/MemoryControls.h"
+#include "memory/MemoryForm.h"
 #include "ui/WindowControls.h"
-#include "ui/memory/ManualEventLoop.h"
-#include "ui/memory/MemoryControls.h"
-#include "ui/memory/MemoryForm.h"
 
 namespace ringlook::ui {
 

@@ -1,0 +1,43 @@
+// The main window's entries for number records: a double click on a line edits
+// its number's directory entry, "Nummer toevoegen" adds a number, "Verwijder
+// nummer" asks the server to delete one. The list itself changes only through
+// the server's messages.
+#include "calls/CallerLine.h"
+#include "main/TFormRinglook.h"
+#include "net/Messages.h"
+#include "records/TFormEdit.h"
+
+namespace ringlook {
+
+void TFormRinglook::EditSelectedEntry() {
+  if (dialogs_.Edit.ShowEntry()) env_.ClientSocket1.SendBytes(dialogs_.Edit.ChangeRequest(SelectedNumber));
+}
+
+void TFormRinglook::ListBox1DblClick() {
+  const int selected = controls_.ListBox1.ItemIndex();
+  if (selected < 0) return;
+  SelectedNumber = calls::LineNumber(controls_.ListBox1.Item(selected));
+  dialogs_.Edit.Prepare(SelectedNumber, true);
+  env_.ClientSocket1.SendBytes(net::GetRequest(SelectedNumber));
+  EditSelectedEntry();
+}
+
+void TFormRinglook::Addnumber1Click() {
+  const std::optional<std::string> number = dialogs_.Edit.AskNumber();
+  if (!number) return;
+  SelectedNumber = *number;
+  dialogs_.Edit.Prepare(SelectedNumber, false);
+  env_.ClientSocket1.SendBytes(net::AddRequest(SelectedNumber));
+  EditSelectedEntry();
+}
+
+void TFormRinglook::Deletenumber1Click() {
+  const int selected = controls_.ListBox1.ItemIndex();
+  if (selected < 0) return;
+  const std::string line = controls_.ListBox1.Item(selected);
+  const std::string question = "Verwijder de historie van  " + calls::LineName(line) + " ?";
+  if (env_.App.MessageBox(question, ui::MessageKind::Confirmation) != ui::MessageAnswer::Yes) return;
+  env_.ClientSocket1.SendBytes(net::DeleteRequest(calls::LineNumber(line)));
+}
+
+}  // namespace ringlook

@@ -1,0 +1,18 @@
+// The five windows' logic: see WindowLogic.h.
+#include "main/WindowLogic.h"
+
+namespace ringlook {
+
+WindowLogic::WindowLogic(const WindowControls& windows, const TFormRinglook::Services& services)
+    : formSetup(windows.FormSetup, services.App, services.ClientSocket1,
+                {.Opened = [this] { formRinglook.SetupOpened(); }, .Save = [this] { formRinglook.SetupClosing(); }}),
+      formEdit(windows.FormEdit),
+      formSentMSG(windows.FormSentMSG, services.App, services.ClientSocket1,
+                  {.Nickname = [this] { return formSetup.Nickname(); },
+                   .Sent = [this](const std::string& recipient) { formRinglook.LastCorrespondent = recipient; }}),
+      formMSG(windows.FormMSG, services.App,
+              {.Cleared = [this] { formRinglook.LastMessageBlock.clear(); },
+               .Answer = [this] { formSentMSG.AskNamesAndShow(); }}),
+      formRinglook(windows.FormRinglook, services, {formSetup, formEdit, formSentMSG, formMSG}) {}
+
+}  // namespace ringlook
