@@ -50,7 +50,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # The fonts are only recommended, since any fixed-pitch and sans font serves.
+# On a Wayland desktop the program runs natively, with Qt's Wayland platform:
+# under XWayland its window would need the first activation that Wayland does
+# not promise, and X11's raise would be refused all the same.
 set(CPACK_DEBIAN_CLIENT_PACKAGE_NAME ringlook)
+set(CPACK_DEBIAN_CLIENT_PACKAGE_DEPENDS "qt6-wayland")
 set(CPACK_DEBIAN_CLIENT_PACKAGE_SECTION comm)
 set(CPACK_DEBIAN_CLIENT_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_CLIENT_PACKAGE_SUGGESTS "at-spi2-core, ringlook-server")

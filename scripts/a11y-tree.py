@@ -2,7 +2,10 @@
 """Prints the accessibility tree (AT-SPI) of the running Ringlook, as a screen
 reader sees it: role, name and, where it differs, text of every object, and
 whether it is on screen. With --check it also checks the roles and names a
-screen reader depends on and exits 1 when one is wrong. With --listen, started
+screen reader depends on (and with --calls, that the list holds calls) and
+exits 1 when one is wrong. With --messages TEXT it checks the messages window
+instead: its view must read as read-only text holding TEXT, with TEXT among
+its links. With --listen, started
 before the program, it first notes for a while which names the program
 announces as changed: with --check, the new caption and a status panel must be
 among them. Needs the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
@@ -60,7 +63,7 @@ def print_tree(window):
         print("  " * depth + describe(node))
 
 
-def check_main_window(window, caption):
+def check_main_window(window, caption, calls):
     faults = []
     if window.getRoleName() != "frame" or window.name != caption:
         faults.append(f"main window is {describe(window)}, not [frame] {caption!r}")
@@ -82,6 +85,8 @@ def check_main_window(window, caption):
         items = [child for child in lists[0] if child is not None]
         if not all(item.getRoleName() == "list item" and item.name for item in items):
             faults.append("list lines are not all named list items")
+        if len(items) < calls:
+            faults.append(f"{len(items)} list lines, not the {calls} or more of a connected program")
         print(f"list lines: {len(items)}")
     faults += unnamed_controls(nodes)
     return faults
@@ -90,6 +95,33 @@ def check_main_window(window, caption):
 def unnamed_controls(nodes):
     controls = {"push button", "check box", "text", "combo box", "list"}
     return [f"control without a name: {describe(n)}" for n in nodes if n.getRoleName() in controls and not n.name]
+
+
+def check_messages(app, address, seconds):
+    deadline = time.monotonic() + seconds
+    window = None
+    while window is None and time.monotonic() < deadline:
+        window = next((w for w in app if w is not None and w.name == "Berichten"), None)
+        if window is None:
+            time.sleep(0.5)
+    if window is None:
+        return ["the messages window did not open"]
+    print_tree(window)
+    views = [n for _, n in walk(window) if n.name == "Berichten" and n is not window]
+    if len(views) != 1:
+        return [f"{len(views)} messages views instead of 1"]
+    view = views[0]
+    faults = []
+    if view.getRoleName() != "text" or not view.getState().contains(pyatspi.STATE_READ_ONLY):
+        faults.append(f"the messages view is {describe(view)}, not read-only [text]")
+    content = text_of(view)
+    if content is None or address not in content:
+        faults.append(f"the messages view does not hold {address!r}")
+    links = [child.name for child in view if child is not None and child.getRoleName() == "link"]
+    print(f"links: {links}")
+    if address not in links:
+        faults.append(f"{address!r} is not among the links {links}")
+    return faults
 
 
 def announced_renames(seconds):
@@ -125,6 +157,8 @@ def main():
     parser.add_argument("--caption", default="Ringlook v2.54", help="the main window's expected caption")
     parser.add_argument("--wait", type=float, default=30, help="seconds to wait for the program")
     parser.add_argument("--listen", type=float, help="first note the announced name changes for this long")
+    parser.add_argument("--calls", type=int, default=0, help="the least number of lines the list must hold")
+    parser.add_argument("--messages", metavar="TEXT", help="check the messages window for this address instead")
     args = parser.parse_args()
 
     renames = announced_renames(args.listen) if args.listen else None
@@ -133,6 +167,11 @@ def main():
     if app is None:
         print("Ringlook is not on the accessibility bus", file=sys.stderr)
         return 1
+    if args.messages:
+        faults = check_messages(app, args.messages, args.wait)
+        for fault in faults:
+            print("FAULT: " + fault, file=sys.stderr)
+        return 1 if faults else 0
     windows = [w for w in app if w is not None]
     faults = []
     for window in windows:
@@ -144,7 +183,7 @@ def main():
         if not main_windows:
             faults.append("no main window")
         else:
-            faults += check_main_window(main_windows[0], args.caption)
+            faults += check_main_window(main_windows[0], args.caption, args.calls)
         for window in windows:
             if window.getRoleName() == "dialog":
                 if not window.name:

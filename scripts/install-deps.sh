@@ -3,7 +3,8 @@
 # icon sizes), test, measure (iproute2 gives the benchmark a loopback of its
 # own), package (dpkg-dev and file for the package's dependencies), run and
 # look at itself (a desktop under Xvfb: window manager, task bar with a tray,
-# notifications; the accessibility bus and its Python client), or the packages
+# notifications; the accessibility bus and its Python client; a headless
+# Wayland compositor and Qt's Wayland platform), or the packages
 # named as arguments instead. Does nothing when they are all there already.
 set -euo pipefail
 
@@ -17,6 +18,7 @@ packages=(
   iproute2
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core openbox tint2 dunst
   dbus-x11 at-spi2-core python3-pyatspi
+  weston qt6-wayland
 )
 [ $# -eq 0 ] || packages=("$@")
 

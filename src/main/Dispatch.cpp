@@ -111,7 +111,8 @@ class TFormRinglook::Dispatcher {
     if (!controls_.Panel2.Visible()) controls_.ListBox1.Insert(0, line);
     env_.App.SetTitle(form_.TitlePrefix + form_.LastCallerName);
     controls_.Timer1.Restart();
-    if (popup || caller.Flag == net::kFlagAlert) env_.App.NotifyCall(caller.Name, caller.Number);
+    const bool alert = caller.Flag == net::kFlagAlert;
+    if (popup || alert) env_.App.NotifyCall(caller.Name, caller.Number, alert);
   }
 
   void Wijzig(std::string_view notice) { form_.Wijzig(notice); }

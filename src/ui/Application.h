@@ -26,9 +26,9 @@ class Application {
   // Restores when minimised, then puts form above all windows and at once back in
   // the normal layer, without activating, moving or resizing it.
   virtual void RaiseWithoutActivating(Form& form) = 0;
-  // A desktop notification of a call the window popped up for; nothing where
-  // the desktop cannot show one.
-  virtual void NotifyCall(std::string_view name, std::string_view number) = 0;
+  // A desktop notification of a call the window popped up for, urgent for an
+  // alert caller; nothing where the desktop cannot show one.
+  virtual void NotifyCall(std::string_view name, std::string_view number, bool alert) = 0;
   // A Confirmation box has Yes and No; the others have Ok. Events go on meanwhile.
   virtual MessageAnswer MessageBox(std::string_view text, MessageKind kind) = 0;
   virtual void Beep() = 0;

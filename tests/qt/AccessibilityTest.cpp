@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/qt/HelpWindow.h"
+#include "ui/qt/QtRichView.h"
 #include "ui/qt/QtStatusBar.h"
 #include "ui/qt/QtWindows.h"
 
@@ -97,6 +98,38 @@ TEST_F(AccessibilityTest, EveryControlAUserCanReachCarriesItsCaption) {
     }
     EXPECT_GT(reachable, 0) << window->objectName().toStdString();
   }
+}
+
+// A screen reader moves through the messages line by line and reaches each
+// address as a link it can press.
+TEST_F(AccessibilityTest, TheMessagesViewReadsAsReadOnlyTextWithItsAddressesAsLinks) {
+  auto& view = static_cast<qt::QtRichView&>(windows_.FormMSG().RichOntvang);
+  view.SetText("Bericht van : Ann\r\n\r\nZie www.test.nl en\r\nhttps://example.org/a");
+  std::vector<std::string> pressed;
+  view.OnUrlClick = [&pressed](const std::string& url) { pressed.push_back(url); };
+  QAccessibleInterface& accessible = Accessible(view);
+  EXPECT_EQ(accessible.role(), QAccessible::EditableText);
+  EXPECT_TRUE(accessible.state().readOnly);
+  EXPECT_TRUE(accessible.state().multiLine);
+  EXPECT_FALSE(accessible.state().editable);
+  QAccessibleTextInterface* text = accessible.textInterface();
+  ASSERT_NE(text, nullptr);
+  EXPECT_EQ(text->text(0, text->characterCount()), "Bericht van : Ann\n\nZie www.test.nl en\nhttps://example.org/a");
+  int start = 0;
+  int end = 0;
+  EXPECT_EQ(text->textAtOffset(20, QAccessible::LineBoundary, &start, &end), "Zie www.test.nl en\n");
+
+  std::vector<QString> links;
+  for (int i = 0; i < accessible.childCount(); ++i) {
+    QAccessibleInterface* child = accessible.child(i);
+    if (child == nullptr || child->role() != QAccessible::Link) continue;
+    EXPECT_EQ(child->parent(), &accessible);
+    links.push_back(child->text(QAccessible::Name));
+    ASSERT_NE(child->actionInterface(), nullptr);
+    child->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  }
+  EXPECT_EQ(links, (std::vector<QString>{"www.test.nl", "https://example.org/a"}));
+  EXPECT_EQ(pressed, (std::vector<std::string>{"www.test.nl", "https://example.org/a"}));
 }
 
 }  // namespace

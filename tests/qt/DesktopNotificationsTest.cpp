@@ -19,13 +19,14 @@ class FakeNotificationService : public QObject {
   struct Call {
     QString application, icon, summary, body;
     QVariantMap hints;
+    int timeout;
   };
   std::vector<Call> calls;
 
  public Q_SLOTS:
   uint Notify(const QString& application, uint /*replaces*/, const QString& icon, const QString& summary,
-              const QString& body, const QStringList& /*actions*/, const QVariantMap& hints, int /*timeout*/) {
-    calls.push_back({application, icon, summary, body, hints});
+              const QString& body, const QStringList& /*actions*/, const QVariantMap& hints, int timeout) {
+    calls.push_back({application, icon, summary, body, hints, timeout});
     return static_cast<uint>(calls.size());
   }
 };
@@ -79,7 +80,7 @@ class DesktopNotificationsTest : public ::testing::Test {
 
 TEST_F(DesktopNotificationsTest, NothingWithoutANotificationService) {
   DesktopNotifications notifications(Connect("client"));
-  EXPECT_FALSE(notifications.Show("Jansen", "0201234567"));
+  EXPECT_FALSE(notifications.Show("Jansen", "0201234567", false));
 }
 
 TEST_F(DesktopNotificationsTest, TheServiceGetsTheCallersNameAndNumber) {
@@ -89,8 +90,9 @@ TEST_F(DesktopNotificationsTest, TheServiceGetsTheCallersNameAndNumber) {
   ASSERT_TRUE(service.registerObject("/org/freedesktop/Notifications", &fake, QDBusConnection::ExportAllSlots));
 
   DesktopNotifications notifications(Connect("client"));
-  ASSERT_TRUE(notifications.Show("Autobedrijf Jansen & Zn.", "<0612345678>"));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !fake.calls.empty(); }, 10000));
+  ASSERT_TRUE(notifications.Show("Autobedrijf Jansen & Zn.", "<0612345678>", false));
+  ASSERT_TRUE(notifications.Show("Notaris Mulder", "0383334455", true));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return fake.calls.size() == 2; }, 10000));
   const FakeNotificationService::Call& call = fake.calls.front();
   EXPECT_EQ(call.application, "Ringlook");
   EXPECT_EQ(call.icon, "ringlook");
@@ -98,6 +100,12 @@ TEST_F(DesktopNotificationsTest, TheServiceGetsTheCallersNameAndNumber) {
   // The body may be read as markup.
   EXPECT_EQ(call.body, "&lt;0612345678&gt;");
   EXPECT_EQ(call.hints.value("desktop-entry").toString(), "ringlook");
+  EXPECT_FALSE(call.hints.contains("urgency"));
+  EXPECT_EQ(call.timeout, -1);
+  // An alert caller: urgent, and there until dismissed.
+  const FakeNotificationService::Call& alert = fake.calls.back();
+  EXPECT_EQ(alert.hints.value("urgency").toInt(), 2);
+  EXPECT_EQ(alert.timeout, 0);
 }
 
 }  // namespace

@@ -71,8 +71,8 @@ class QtRichViewTest : public ::testing::Test {
   qt::QtRichView view_{nullptr};
 };
 
-TEST_F(QtRichViewTest, LeftPressOnAnAddressSelectsItAndReportsItsExactText) {
-  view_.SetText("Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag.");
+TEST_F(QtRichViewTest, LeftPressOrEnterOnAnAddressSelectsItAndReportsItsExactText) {
+  view_.SetText("Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag. Of mailto:ann@x.nl");
   std::vector<std::string> clicked;
   view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
   const int start = static_cast<int>(view_.document()->toRawText().indexOf("www"));
@@ -85,7 +85,17 @@ TEST_F(QtRichViewTest, LeftPressOnAnAddressSelectsItAndReportsItsExactText) {
 
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(2));
   EXPECT_EQ(clicked.size(), 1U) << "plain text is no link";
-  EXPECT_EQ(view_.Text(), "Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag.");
+  EXPECT_EQ(view_.Text(), "Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag. Of mailto:ann@x.nl");
+
+  // From the keyboard: Tab goes from link to link, Enter opens the one reached.
+  view_.show();
+  view_.setFocus();
+  view_.ClearSelection();
+  QTest::keyClick(&view_, Qt::Key_Tab);
+  QTest::keyClick(&view_, Qt::Key_Tab);
+  QTest::keyClick(&view_, Qt::Key_Return);
+  EXPECT_EQ(clicked, (std::vector<std::string>{"www.test.nl/x?y=1", "mailto:ann@x.nl"}));
+  EXPECT_TRUE(view_.hasFocus());
 }
 
 TEST_F(QtRichViewTest, AppendedTextIsMarkedAndAFailingHandlerIsIgnored) {

@@ -75,7 +75,9 @@ TEST(Nieuw, InsertsOnTopSetsTheTitleRestartsTheTitleTimerAndRaisesAsTheSettingsS
     EXPECT_EQ(h.mainControls.Timer1.Due(), h.loop.Tick() + 420000) << "restarted by the call";
     const bool notified = c.popup || std::string(c.flag) == "2";
     EXPECT_EQ(h.app.Notifications(),
-              notified ? std::vector<std::string>{"Jansen 0612345678"} : std::vector<std::string>{});
+              notified
+                  ? std::vector<std::string>{std::string(c.flag) == "2" ? "! Jansen 0612345678" : "Jansen 0612345678"}
+                  : std::vector<std::string>{});
   }
 }
 

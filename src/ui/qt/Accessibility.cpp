@@ -4,8 +4,10 @@
 #include <QAccessibleWidget>
 
 #include "ui/qt/HelpWindow.h"
+#include "ui/qt/MessagesAccessible.h"
 #include "ui/qt/QtMainForm.h"
 #include "ui/qt/QtPanel.h"
+#include "ui/qt/QtRichView.h"
 #include "ui/qt/QtStatusBar.h"
 
 namespace ringlook::qt {
@@ -32,6 +34,9 @@ QAccessibleInterface* OurRoles(const QString& className, QObject* object) {
   }
   if (className == QLatin1String(QtStatusBar::staticMetaObject.className())) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+  }
+  if (className == QLatin1String("QTextBrowser")) {
+    if (auto* view = dynamic_cast<QtRichView*>(object)) return MessagesViewAccessible(view);
   }
   if (className == QLatin1String(QtPanel::staticMetaObject.className())) {
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);

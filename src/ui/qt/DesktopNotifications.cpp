@@ -20,15 +20,17 @@ bool DesktopNotifications::ServiceAvailable() const {
          bus_.interface()->activatableServiceNames().value().contains(kService);
 }
 
-bool DesktopNotifications::Show(const QString& summary, const QString& body) {
+bool DesktopNotifications::Show(const QString& summary, const QString& body, bool urgent) {
   if (!ServiceAvailable()) return false;
   QDBusMessage notify = QDBusMessage::createMethodCall(kService, QStringLiteral("/org/freedesktop/Notifications"),
                                                        kService, QStringLiteral("Notify"));
   // The desktop entry's name lets the desktop group the notifications under the program.
-  const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("ringlook")}};
+  QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("ringlook")}};
+  // Where the window cannot be raised (Wayland), this is how an alert caller reaches the user.
+  if (urgent) hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar{2}));
   // Servers may read the body as markup, so it is escaped; the summary is plain text.
   notify << QStringLiteral("Ringlook") << 0U << QStringLiteral("ringlook") << summary << body.toHtmlEscaped()
-         << QStringList() << hints << -1;
+         << QStringList() << hints << (urgent ? 0 : -1);
   return bus_.send(notify);
 }
 

@@ -12,8 +12,9 @@ class DesktopNotifications {
  public:
   explicit DesktopNotifications(QDBusConnection bus = QDBusConnection::sessionBus());
 
-  // False, and nothing shown, where no notification service is on the bus.
-  bool Show(const QString& summary, const QString& body);
+  // False, and nothing shown, where no notification service is on the bus. An
+  // urgent one stays until the user dismisses it.
+  bool Show(const QString& summary, const QString& body, bool urgent);
 
  private:
   [[nodiscard]] bool ServiceAvailable() const;

@@ -66,7 +66,17 @@ void QtApplication::BringUp() {
   mainForm_.Activate();
 }
 
-void QtApplication::Minimize() { mainForm_.showMinimized(); }
+bool QtApplication::PromisesActivation() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+bool QtApplication::WindowsComeBack() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
+void QtApplication::Minimize() {
+  // Wayland lets no program restore or raise its own window: minimised there,
+  // on a desktop without a task bar it would be lost. It stays where it is,
+  // and calls reach the user through the notification and the tray.
+  if (!WindowsComeBack()) return;
+  mainForm_.showMinimized();
+}
 
 void QtApplication::Restore() {
   if (!mainForm_.isMinimized()) return;
@@ -85,11 +95,16 @@ void QtApplication::RaiseWithoutActivating(ui::Form& form) {
   window->raise();
 }
 
-void QtApplication::NotifyCall(std::string_view name, std::string_view number) {
+void QtApplication::NotifyCall(std::string_view name, std::string_view number, bool alert) {
   const QString caller = FromCp1252(name, kShownLineLength);
   const QString shownNumber = FromCp1252(number, kShownLineLength);
-  if (notifications_.Show(caller, shownNumber)) return;
-  if (QSystemTrayIcon::isSystemTrayAvailable()) tray_.showMessage(caller, shownNumber, QApplication::windowIcon());
+  if (notifications_.Show(caller, shownNumber, alert)) return;
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  if (alert) {
+    tray_.showMessage(caller, shownNumber, QSystemTrayIcon::Warning);
+  } else {
+    tray_.showMessage(caller, shownNumber, QApplication::windowIcon());
+  }
 }
 
 ui::MessageAnswer QtApplication::MessageBox(std::string_view text, ui::MessageKind kind) {

@@ -37,7 +37,7 @@ class QtApplication : public ui::Application {
   [[nodiscard]] bool Minimized() const override;
   void RaiseWithoutActivating(ui::Form& form) override;
   // A desktop notification, or else the tray's balloon; nothing without either.
-  void NotifyCall(std::string_view name, std::string_view number) override;
+  void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;
@@ -48,6 +48,12 @@ class QtApplication : public ui::Application {
   [[nodiscard]] int LogicalDpi() const override;
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
+
+  // X11 activates a window the program shows; a Wayland compositor may
+  // withhold that (focus-stealing prevention, a start at log-on, no seat).
+  [[nodiscard]] static bool PromisesActivation();
+  // Whether the program can restore and raise its own window: not on Wayland.
+  [[nodiscard]] static bool WindowsComeBack();
 
   [[nodiscard]] const QSystemTrayIcon& TrayIcon() const { return tray_; }
   // The tray icon's menu, also where the desktop has no tray to show it.

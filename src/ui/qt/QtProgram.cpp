@@ -1,6 +1,8 @@
 // The whole program on Qt: see QtProgram.h.
 #include "ui/qt/QtProgram.h"
 
+#include <QTimer>
+
 #include "ui/qt/LinkLog.h"
 
 namespace ringlook::qt {
@@ -19,6 +21,11 @@ QtProgram::QtProgram(const Options& options)
 void QtProgram::Start() {
   windows.MainForm().show();
   windows.MainForm().activateWindow();
+  // Where the first activation is not promised, its work starts once the
+  // window is shown; a later activation finds it done.
+  if (!QtApplication::PromisesActivation()) {
+    QTimer::singleShot(0, &windows.MainForm(), [this] { logic.formRinglook.FormActivate(); });
+  }
 }
 
 }  // namespace ringlook::qt

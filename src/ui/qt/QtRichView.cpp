@@ -36,7 +36,16 @@ QtRichView::QtRichView(QWidget* parent) : QtControl(parent) {
   setOpenLinks(false);
   setOpenExternalLinks(false);
   setUndoRedoEnabled(false);
+  // Enter on a link that Tab moved to; a click is taken on the press, below.
+  connect(this, &QTextBrowser::anchorClicked, this, [this] {
+    const int at = textCursor().selectionStart();
+    for (int i = 0; i < addresses_.size(); ++i) {
+      if (at >= addresses_[i].start && at < addresses_[i].start + addresses_[i].length) OpenAddress(i);
+    }
+  });
 }
+
+QtRichView::~QtRichView() { ForgetLinksFrom(0); }
 
 std::string QtRichView::Text() const { return CoreText(document()->toRawText()); }
 
@@ -82,8 +91,40 @@ void QtRichView::ClearSelection() {
   verticalScrollBar()->setValue(shown);
 }
 
+void QtRichView::ForgetLinksFrom(qsizetype index) {
+  while (static_cast<qsizetype>(linkIds_.size()) > index) {
+    if (linkIds_.back() != 0) QAccessible::deleteAccessibleInterface(linkIds_.back());
+    linkIds_.pop_back();
+  }
+}
+
+QAccessibleInterface* QtRichView::LinkAccessibleAt(int index,
+                                                   const std::function<QAccessibleInterface*(int)>& make) const {
+  if (index < 0 || index >= addresses_.size()) return nullptr;
+  if (linkIds_.size() <= static_cast<std::size_t>(index)) linkIds_.resize(static_cast<std::size_t>(index) + 1, 0);
+  QAccessible::Id& id = linkIds_[static_cast<std::size_t>(index)];
+  if (id == 0) id = QAccessible::registerAccessibleInterface(make(index));
+  return QAccessible::accessibleInterface(id);
+}
+
+void QtRichView::OpenAddress(int index) {
+  if (index < 0 || index >= addresses_.size()) return;
+  const TextRange& address = addresses_[index];
+  QTextCursor range(document());
+  range.setPosition(static_cast<int>(address.start));
+  range.setPosition(static_cast<int>(address.start + address.length), QTextCursor::KeepAnchor);
+  // The selection stays: it is how the address is read, and what the user sees.
+  setTextCursor(range);
+  try {
+    if (OnUrlClick) OnUrlClick(SelectedText());
+  } catch (...) {
+    // A failure while handling a link click has no visible effect by design.
+  }
+}
+
 void QtRichView::MarkAddressesFrom(int position) {
   while (!addresses_.isEmpty() && addresses_.back().start >= position) addresses_.removeLast();
+  ForgetLinksFrom(addresses_.size());
   QTextCursor rest(document());
   rest.setPosition(position);
   rest.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
@@ -107,20 +148,11 @@ void QtRichView::mousePressEvent(QMouseEvent* event) {
   const QPoint at = event->position().toPoint();
   if (event->button() == Qt::LeftButton && !anchorAt(at).isEmpty()) {
     const qsizetype position = cursorForPosition(at).position();
-    for (const TextRange& address : addresses_) {
-      if (position < address.start || position > address.start + address.length) continue;
-      QTextCursor range(document());
-      range.setPosition(static_cast<int>(address.start));
-      range.setPosition(static_cast<int>(address.start + address.length), QTextCursor::KeepAnchor);
-      // The selection stays: it is how the address is read, and what the user sees.
-      setTextCursor(range);
+    for (int i = 0; i < addresses_.size(); ++i) {
+      if (position < addresses_[i].start || position > addresses_[i].start + addresses_[i].length) continue;
       linkPressed_ = true;
       event->accept();
-      try {
-        if (OnUrlClick) OnUrlClick(SelectedText());
-      } catch (...) {
-        // A failure while handling a link click has no visible effect by design.
-      }
+      OpenAddress(i);
       return;
     }
   }

@@ -1,9 +1,13 @@
 // The messages view on a read-only QTextBrowser: the text is plain, the web and
-// mail addresses in it are marked as links, and a left press on one selects
-// the address and hands its exact text to OnUrlClick. Nothing is opened here.
+// mail addresses in it are marked as links, and a left press on one, or Enter
+// on one reached with Tab, selects the address and hands its exact text to
+// OnUrlClick. Nothing is opened here.
 #pragma once
 
+#include <QAccessible>
 #include <QTextBrowser>
+#include <functional>
+#include <vector>
 
 #include "ui/RichView.h"
 #include "ui/qt/QtControl.h"
@@ -14,6 +18,9 @@ namespace ringlook::qt {
 class QtRichView : public QtControl<QTextBrowser, ui::RichView> {
  public:
   explicit QtRichView(QWidget* parent);
+  ~QtRichView() override;
+  QtRichView(const QtRichView&) = delete;
+  QtRichView& operator=(const QtRichView&) = delete;
 
   [[nodiscard]] std::string Text() const override;
   void SetText(std::string_view text) override;
@@ -25,6 +32,13 @@ class QtRichView : public QtControl<QTextBrowser, ui::RichView> {
   [[nodiscard]] std::string SelectedText() const override;
   void ClearSelection() override;
 
+  // The addresses marked as links, in order.
+  [[nodiscard]] const QList<TextRange>& Addresses() const { return addresses_; }
+  // Selects address index and hands it to OnUrlClick, as a click on it does.
+  void OpenAddress(int index);
+  // The accessible link of address index, made by make once and kept until the address goes.
+  QAccessibleInterface* LinkAccessibleAt(int index, const std::function<QAccessibleInterface*(int)>& make) const;
+
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -33,7 +47,11 @@ class QtRichView : public QtControl<QTextBrowser, ui::RichView> {
   // Marks the addresses from position to the end, which begins a line, as links.
   void MarkAddressesFrom(int position);
 
+  // Drops the accessible links of the addresses from index on.
+  void ForgetLinksFrom(qsizetype index);
+
   QList<TextRange> addresses_;  // in order
+  mutable std::vector<QAccessible::Id> linkIds_;
   bool linkPressed_ = false;
 };
 

@@ -93,7 +93,7 @@ void Win32Application::RaiseWithoutActivating(ui::Form& form) {
   form.SetStaysOnTop(false);
 }
 
-void Win32Application::NotifyCall(std::string_view name, std::string_view number) {
+void Win32Application::NotifyCall(std::string_view name, std::string_view number, bool alert) {
   NOTIFYICONDATAA icon{};
   icon.cbSize = sizeof icon;
   icon.hWnd = Handle();
@@ -108,7 +108,7 @@ void Win32Application::NotifyCall(std::string_view name, std::string_view number
     if (!trayIcon_) return;
   }
   icon.uFlags = NIF_INFO;
-  icon.dwInfoFlags = NIIF_INFO;
+  icon.dwInfoFlags = alert ? NIIF_WARNING : NIIF_INFO;
   CopyInto(icon.szInfoTitle, name);
   CopyInto(icon.szInfo, number);
   Shell_NotifyIconA(NIM_MODIFY, &icon);

@@ -36,7 +36,7 @@ class Win32Application : public Win32Window, public ui::Application {
   [[nodiscard]] bool Minimized() const override;
   void RaiseWithoutActivating(ui::Form& form) override;
   // A balloon from the notification area; nothing where there is none.
-  void NotifyCall(std::string_view name, std::string_view number) override;
+  void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;

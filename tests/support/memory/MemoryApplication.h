@@ -23,8 +23,8 @@ class MemoryApplication : public Application {
   void Restore() override;
   [[nodiscard]] bool Minimized() const override { return minimized_; }
   void RaiseWithoutActivating(Form& form) override;
-  void NotifyCall(std::string_view name, std::string_view number) override {
-    notifications_.push_back(std::string(name) + " " + std::string(number));
+  void NotifyCall(std::string_view name, std::string_view number, bool alert) override {
+    notifications_.push_back(std::string(alert ? "! " : "") + std::string(name) + " " + std::string(number));
   }
   MessageAnswer MessageBox(std::string_view text, MessageKind kind) override;
   void Beep() override { ++beeps_; }
