@@ -6,7 +6,9 @@
 # unit's own ExecStart line as the unit would: its EnvironmentFile read, its
 # state directory made, standard input /dev/null, as an unprivileged user, on a
 # loopback of its own where it can have one (so that port 6661 is free). Then a
-# HISTORY request over TCP must get today's calls. What this started it stops.
+# HISTORY request over TCP must get today's calls, and the installed client
+# (offscreen, with settings of its own) must connect and be answered. What this
+# started it stops.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,11 +37,15 @@ state="/var/lib/$(value StateDirectory)"
 port=$(. /etc/default/ringlook-server && echo "$RINGLOOK_SERVER_PORT")
 listener() { ss -Hltnp "sport = :$port"; }
 log=$(mktemp)
+home=$(mktemp -d)
 pid=""
+client=""
 stop() {
+  [ -z "$client" ] || kill "$client" 2>/dev/null || true
+  [ -z "$client" ] || wait "$client" 2>/dev/null || true
   [ -z "$pid" ] || kill "$pid" 2>/dev/null || true
   [ -z "$pid" ] || wait "$pid" 2>/dev/null || true
-  rm -f "$log"
+  rm -rf "$log" "$home"
 }
 trap stop EXIT
 
@@ -85,3 +91,19 @@ exec 3>&-
 [ "$reply" = "HISTORY^" ] || fail "HISTORY got '$reply'"
 [ -f "$state/ringlook-server.db" ] || fail "no database in $state"
 echo "127.0.0.1:$port answers HISTORY; the database is in $state"
+
+if [ -x /usr/bin/ringlook ]; then
+  mkdir -p "$home/config/Ringlook/Software" "$home/runtime"
+  chmod 700 "$home/runtime"
+  printf '%s\n' 'ServerIp=string:127.0.0.1' 'NickName=string:Controle' 'Popup=integer:0' >"$home/config/Ringlook/Software/Ringlook.conf"
+  env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$home/config" \
+    XDG_RUNTIME_DIR="$home/runtime" /usr/bin/ringlook --verbose >"$home/client.log" 2>&1 &
+  client=$!
+  for _ in $(seq 100); do
+    grep -q 'ontvangen .*HISTORY^' "$home/client.log" && break
+    kill -0 "$client" 2>/dev/null || fail "the installed client stopped: $(cat "$home/client.log")"
+    sleep 0.1
+  done
+  grep -q 'ontvangen .*HISTORY^' "$home/client.log" || fail "the installed client got no calls: $(cat "$home/client.log")"
+  echo "the installed client connected to it and got today's calls"
+fi
