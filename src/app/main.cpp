@@ -28,8 +28,9 @@ void ShowPrvInstance(QWidget& mainWindow) {
 }
 
 int RunProgram(ringlook::InstanceLock& lock, const QString& configFolder) {
-  ringlook::qt::QtProgram program(
-      {configFolder, ringlook::qt::QtClientSocket::kPort, QCoreApplication::applicationFilePath().toStdString()});
+  ringlook::qt::QtProgram program({.configFolder = configFolder,
+                                   .port = ringlook::qt::QtClientSocket::kPort,
+                                   .programPath = QCoreApplication::applicationFilePath().toStdString()});
   lock.ListenForOthers([&program] { ShowPrvInstance(program.windows.MainForm()); });
   program.Start();
   return QApplication::exec();

@@ -4,13 +4,13 @@
 // never tested for a keyword again. Two branches wait for the user in a modal
 // loop, where a text arriving meanwhile is dispatched at once, inside; each
 // dispatch therefore keeps its own text and only the window's state is shared.
-#include <cmath>
 #include <functional>
 #include <string>
 
 #include <vector>
 
 #include "common/Error.h"
+#include "common/LocalTime.h"
 #include "common/Text.h"
 #include "main/TFormRinglook.h"
 #include "messaging/TFormMSG.h"
@@ -32,19 +32,6 @@ constexpr std::string_view kMoreThan300 = "  Meer dan 300 gevonden ";
 constexpr int kSearchLimit = 300;
 constexpr std::string_view kMessageRule = "\r\n-------------------------------------------------------\r\n";
 constexpr std::string_view kMessageFrom = "Bericht van : ";
-
-// The local time of day as h:nn (no leading zero on the hour). Whole
-// milliseconds first: a date-time near day 46000 carries rounding noise that
-// would otherwise show 9:05 as 9:04.
-constexpr long long kMsPerMinute = 60000;
-constexpr long long kMinutesPerDay = 1440;
-
-std::string HourMinute(double nowDays) {
-  const double dayFraction = nowDays - std::floor(nowDays);
-  const long long minutes = std::llround(dayFraction * kMsPerDay) / kMsPerMinute % kMinutesPerDay;
-  const long long minute = minutes % 60;
-  return std::to_string(minutes / 60) + (minute < 10 ? ":0" : ":") + std::to_string(minute);
-}
 
 }  // namespace
 
@@ -113,6 +100,8 @@ class TFormRinglook::Dispatcher {
     controls_.Timer1.Restart();
     const bool alert = caller.Flag == net::kFlagAlert;
     if (popup || alert) env_.App.NotifyCall(caller.Name, caller.Number, alert);
+    form_.recentCallers_.Add(caller.Name, caller.Number, env_.Time.Now());
+    env_.App.ShowRecentCallers(form_.recentCallers_.Callers());
   }
 
   void Wijzig(std::string_view notice) { form_.Wijzig(notice); }

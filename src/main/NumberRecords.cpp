@@ -16,10 +16,28 @@ void TFormRinglook::EditSelectedEntry() {
 void TFormRinglook::ListBox1DblClick() {
   const int selected = controls_.ListBox1.ItemIndex();
   if (selected < 0) return;
-  SelectedNumber = calls::LineNumber(controls_.ListBox1.Item(selected));
+  EditNumber(calls::LineNumber(controls_.ListBox1.Item(selected)));
+}
+
+void TFormRinglook::EditNumber(const std::string& number) {
+  // Asked for from the tray or a notification while the dialog is open: that
+  // showing goes on, with what the user typed.
+  if (dialogs_.Edit.Showing()) return;
+  SelectedNumber = number;
   dialogs_.Edit.Prepare(SelectedNumber, true);
   env_.ClientSocket1.SendBytes(net::GetRequest(SelectedNumber));
   EditSelectedEntry();
+}
+
+void TFormRinglook::ShowCall(const std::string& number) {
+  env_.App.Restore();
+  controls_.Self.Activate();
+  ui::ListBox& list = controls_.ListBox1;
+  for (int i = 0; i < list.Count(); ++i) {
+    if (calls::LineNumber(list.Item(i)) != number) continue;
+    list.SetItemIndex(i);
+    return;
+  }
 }
 
 void TFormRinglook::Addnumber1Click() {

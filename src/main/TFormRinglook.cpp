@@ -47,6 +47,8 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, const Services& 
   controls_.Setup1.OnClick = [this] { Setup1Click(); };
   controls_.Help1.OnClick = [this] { Help1Click(); };
   env_.ClientSocket1.SetEvents(this);
+  env_.App.OnShowCall = [this](const std::string& number) { ShowCall(number); };
+  env_.App.OnEditCall = [this](const std::string& number) { EditNumber(number); };
   FormCreate();
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "calls/RecentCallers.h"
 #include "net/ClientSocket.h"
 #include "net/Receiver.h"
 #include "ports/AutostartEntry.h"
@@ -107,6 +108,10 @@ class TFormRinglook : public net::ClientSocketEvents {
 
   // Number records.
   void ListBox1DblClick();
+  // The entry of number, asked for and shown as a double click on its line does.
+  void EditNumber(const std::string& number);
+  // The window brought up with the first line of number chosen.
+  void ShowCall(const std::string& number);
   void Addnumber1Click();
   void Deletenumber1Click();
 
@@ -151,6 +156,7 @@ class TFormRinglook : public net::ClientSocketEvents {
   Services env_;
   Dialogs dialogs_;
   net::Receiver receiver_;
+  calls::RecentCallers recentCallers_;
 };
 
 }  // namespace ringlook

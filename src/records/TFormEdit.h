@@ -28,6 +28,7 @@ class TFormEdit {
   bool Fill(const net::NumberRecord& entry);
   // Shows the entry modally; true when the user chose "Ok".
   bool ShowEntry();
+  [[nodiscard]] bool Showing() const { return controls_.Self.Visible(); }
   // Asks for a new number modally; the number typed, trimmed, unless cancelled.
   std::optional<std::string> AskNumber();
   // The change request for the entry shown, saved under number.

@@ -4,14 +4,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ringlook::ui {
 
 class Form;
 
 enum class MessageKind { Error, Information, Confirmation };
+
+// One of today's last callers, as the tray lists them.
+struct RecentCaller {
+  std::string Name;
+  std::string Number;
+  std::string Time;  // h:nn
+};
 enum class MessageAnswer { Ok, Yes, No };
 
 class Application {
@@ -27,8 +36,12 @@ class Application {
   // the normal layer, without activating, moving or resizing it.
   virtual void RaiseWithoutActivating(Form& form) = 0;
   // A desktop notification of a call the window popped up for, urgent for an
-  // alert caller; nothing where the desktop cannot show one.
+  // alert caller; nothing where the desktop cannot show one. Clicked, it
+  // raises OnShowCall; its "Wijzigen", where the desktop offers actions, OnEditCall.
   virtual void NotifyCall(std::string_view name, std::string_view number, bool alert) = 0;
+  // Today's last callers, newest first: the tray's menu lists them (choosing
+  // one raises OnEditCall) and its tool tip names the newest.
+  virtual void ShowRecentCallers(const std::vector<RecentCaller>& callers) = 0;
   // A Confirmation box has Yes and No; the others have Ok. Events go on meanwhile.
   virtual MessageAnswer MessageBox(std::string_view text, MessageKind kind) = 0;
   virtual void Beep() = 0;
@@ -45,6 +58,11 @@ class Application {
   virtual void ProcessEvents(std::uint64_t deadlineTick) = 0;
   // Ends the main event loop.
   virtual void Terminate() = 0;
+
+  // The user asked, outside the main window, to see a call's line, or to
+  // change its number's directory entry.
+  std::function<void(const std::string& number)> OnShowCall;
+  std::function<void(const std::string& number)> OnEditCall;
 };
 
 }  // namespace ringlook::ui

@@ -18,7 +18,8 @@ QString WithSettings(const QString& configFolder, const std::string& nickname) {
 }  // namespace
 
 Desk::Desk(const QString& folder, const std::string& nickname)
-    : configFolder(WithSettings(folder, nickname)), program({folder, qt::QtClientSocket::kPort, "/usr/bin/ringlook"}) {}
+    : configFolder(WithSettings(folder, nickname)),
+      program({.configFolder = folder, .port = qt::QtClientSocket::kPort, .programPath = "/usr/bin/ringlook"}) {}
 
 ::testing::AssertionResult Desk::Connect() {
   program.windows.MainForm().show();

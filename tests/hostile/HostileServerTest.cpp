@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "EventLoopWait.h"
+#include "PrivateBus.h"
 #include "ProgramSettings.h"
 #include "ResidentMemory.h"
 #include "ScriptedServer.h"
@@ -77,8 +78,13 @@ class HostileServer : public ::testing::Test {
     ASSERT_TRUE(dir.isValid());
     testing::WriteProgramSettings(dir.filePath("config"), "Anna");
     program = std::make_unique<qt::QtProgram>(
-        qt::QtProgram::Options{dir.filePath("config"), server.Port(), "/usr/bin/ringlook"});
+        qt::QtProgram::Options{
+            .configFolder = dir.filePath("config"), .port = server.Port(), .programPath = "/usr/bin/ringlook"},
+        NotificationBus());
   }
+
+  // Where the program looks for the notification service.
+  virtual QDBusConnection NotificationBus() { return QDBusConnection::sessionBus(); }
 
   // Starts the program against script, which begins when the program has
   // connected and asked for today's calls.
@@ -378,6 +384,53 @@ TEST_F(HostileServer, OneClickOnTheStatusBarConnectsAgainAfterTheServerClosed) {
   QTest::mouseClick(statusBar, Qt::LeftButton, {}, QPoint(20, statusBar->height() / 2));
   ASSERT_TRUE(WaitUntil([&] { return List().Count() == 2; })) << Panel(0);
   EXPECT_EQ(Panel(0), "   Verbonden");
+}
+
+// A desktop whose notification service offers actions, on a bus of the test's own.
+class CallNotifications : public HostileServer {
+ public:
+  QDBusConnection NotificationBus() override { return bus.Connect("program"); }
+
+  testing::PrivateBus bus;
+  testing::NotificationService service{bus.Connect("service"), true};
+};
+
+// An alert caller's notification: its click shows the window with that
+// caller's line chosen, and its "Wijzigen" asks for the entry and opens it.
+TEST_F(CallNotifications, AClickShowsTheCallersLineAndWijzigenOpensItsEntry) {
+  ASSERT_FALSE(bus.Address().isEmpty()) << "dbus-daemon is missing (Debian package dbus-daemon)";
+  auto asked = std::make_shared<std::atomic<bool>>(false);
+  Connect([asked](ScriptedPeer& peer) {
+    peer.SendText("HISTORY^Ann^0^lijn 1^0123^1^~");
+    peer.SendText("NIEUW^Carla^2^lijn 3^0789^2^");
+    peer.SendText("NIEUW^Dirk^0^lijn 2^0456^3^");
+    *asked = peer.ReceiveUntil("GET^0789").find("GET^0789") != std::string::npos;
+    peer.SendText("REPLYGET^0789^Carla^belt vaak^2^");
+  });
+  ASSERT_TRUE(WaitUntil([&] { return List().Count() == 3 && !service.calls.empty(); }));
+  const testing::NotificationService::Call& call = service.calls.front();
+  EXPECT_EQ(call.summary, "Carla");
+  EXPECT_EQ(call.body, "0789");
+  EXPECT_EQ(call.hints.value("urgency").toInt(), 2);
+  program->application.Minimize();
+
+  service.Click(call.id, "default", "token-7");
+  ASSERT_TRUE(WaitUntil([&] { return List().ItemIndex() == 1; })) << List().ItemIndex();
+  EXPECT_EQ(calls::LineNumber(List().Item(1)), "0789");
+  EXPECT_FALSE(program->application.Minimized());
+  EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-7");
+
+  const ui::FormEditControls& dialog = program->windows.FormEdit();
+  std::string shownName;
+  const testing::UserSteps user({{[&] { return dialog.Self.Visible() && dialog.Button2.Enabled(); },
+                                  [&] {
+                                    shownName = dialog.Edit1.Text();
+                                    testing::Click(program->windows.EditForm(), "Button1");
+                                  }}});
+  service.Click(call.id, "wijzigen");
+  ASSERT_TRUE(WaitUntil([&] { return user.Done() && !dialog.Self.Visible(); }));
+  EXPECT_TRUE(asked->load());
+  EXPECT_EQ(shownName, "Carla");
 }
 
 // A server that takes the connection and never says a word: the program stays

@@ -1,10 +1,13 @@
-// The tray icon's menu: the main window's context-menu entries between "Toon
-// Ringlook" and "Afsluiten", following them, and bringing the window up first.
+// The tray icon's menu: today's last callers, then the main window's
+// context-menu entries between "Toon Ringlook" and "Afsluiten", following
+// them, and bringing the window up first; its tool tip names the last caller.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "ui/qt/QtApplication.h"
+#include "ui/qt/QtClock.h"
 #include "ui/qt/QtWindows.h"
 #include "ui/qt/TrayMenu.h"
 
@@ -46,6 +49,30 @@ TEST(TrayMenuTest, HoldsTheContextMenuEntriesAndBringsTheWindowUpBeforeOne) {
   Entry(tray, "Toon Ringlook").trigger();
   Entry(tray, "Afsluiten").trigger();
   EXPECT_EQ(happened, (std::vector<std::string>{"up", "Setup1Click", "up", "close"}));
+}
+
+TEST(TrayMenuTest, ListsTodaysLastCallersAndChoosingOneEditsItsEntry) {
+  qt::QtWindows windows;
+  qt::QtClock clock;
+  qt::QtApplication application(windows.MainForm(), clock);
+  std::vector<std::string> edited;
+  application.OnEditCall = [&edited](const std::string& number) { edited.push_back(number); };
+  application.SetTitle("Ringlook");
+  application.ShowRecentCallers({{"Bakkerij De Korenaar", "0384211234", "9:05"}, {"Jansen", "0612345678", "8:50"}});
+  application.ShowRecentCallers({{"Caf\xe9 De Zwaan", "0572351122", "9:12"},
+                                 {"Bakkerij De Korenaar", "0384211234", "9:05"},
+                                 {"Jansen", "0612345678", "8:50"}});
+  const QMenu& tray = application.Menu();
+  const QStringList entries = Entries(tray);
+  EXPECT_EQ(entries.mid(0, 5), (QStringList{QString::fromUtf8("Caf\u00e9 De Zwaan  9:12"), "Bakkerij De Korenaar  9:05",
+                                            "Jansen  8:50", "-", "Toon Ringlook"}));
+  EXPECT_EQ(entries.last(), "Afsluiten");
+  EXPECT_EQ(application.TrayIcon().toolTip(), QString::fromUtf8("Ringlook\nLaatste beller: Caf\u00e9 De Zwaan  9:12"));
+
+  application.Menu().popup(QPoint(10, 10));
+  EXPECT_TRUE(tray.isVisible());
+  Entry(tray, "Jansen  8:50").trigger();
+  EXPECT_EQ(edited, std::vector<std::string>{"0612345678"});
 }
 
 }  // namespace

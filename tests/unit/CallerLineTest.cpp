@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calls/CallerLine.h"
+#include "calls/RecentCallers.h"
 
 namespace ringlook::calls {
 namespace {
@@ -75,6 +76,47 @@ TEST(CallerLine, AChangeKeepsDetailAndNumberInPlace) {
   const std::string changed = ChangedLine(line, "Stichting Oost", "2");
   EXPECT_EQ(changed, "Stichting Oost" + std::string(24, ' ') + "x ABC" + std::string(23, ' ') + "0987654321");
   EXPECT_EQ(LineNumber(changed), "0987654321");
+}
+
+// The tray's last callers: newest first, a number once, five at most, today's only.
+TEST(RecentCallers, ListTodaysLastFiveCallersNewestFirst) {
+  struct Call {
+    const char* name;
+    const char* number;
+    double at;  // local date-time, days
+  };
+  struct Case {
+    const char* name;
+    std::vector<Call> calls;
+    std::vector<std::string> listed;  // name number time
+  };
+  constexpr double kNoon = 46000.5;
+  constexpr double kMinute = 1.0 / 1440;
+  const Case cases[] = {
+      {"newest first", {{"Ann", "1", kNoon}, {"Bob", "2", kNoon + kMinute}}, {"Bob 2 12:01", "Ann 1 12:00"}},
+      {"a number that calls again moves up",
+       {{"Ann", "1", kNoon}, {"Bob", "2", kNoon + kMinute}, {"Ann", "1", kNoon + 2 * kMinute}},
+       {"Ann 1 12:02", "Bob 2 12:01"}},
+      {"five at most",
+       {{"A", "1", kNoon},
+        {"B", "2", kNoon},
+        {"C", "3", kNoon},
+        {"D", "4", kNoon},
+        {"E", "5", kNoon},
+        {"F", "6", kNoon}},
+       {"F 6 12:00", "E 5 12:00", "D 4 12:00", "C 3 12:00", "B 2 12:00"}},
+      {"a new day starts afresh", {{"Ann", "1", kNoon + 0.49}, {"Bob", "2", kNoon + 0.51}}, {"Bob 2 0:14"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecentCallers recent;
+    for (const Call& call : c.calls) recent.Add(call.name, call.number, call.at);
+    std::vector<std::string> listed;
+    for (const ui::RecentCaller& caller : recent.Callers()) {
+      listed.push_back(caller.Name + " " + caller.Number + " " + caller.Time);
+    }
+    EXPECT_EQ(listed, c.listed);
+  }
 }
 
 }  // namespace

@@ -136,6 +136,25 @@ TEST(DoubleClick, OkSendsTheChangeWithTheFlagRule) {
   }
 }
 
+// From the tray or a notification: "Wijzigen" asks for the entry as a double
+// click does; a click on the notification shows the call's line.
+TEST(OutsideTheWindow, ACallIsShownOrItsEntryEditedAsFromItsLine) {
+  Records h;
+  h.main.FirstActivation = false;  // long since started
+  h.app.Minimize();
+  h.app.OnShowCall("0699999999");
+  EXPECT_FALSE(h.app.Minimized());
+  EXPECT_EQ(h.mainControls.ListBox1.ItemIndex(), 1);
+  h.WhileEditing([&](ui::MemoryFormEdit& d) {
+    h.app.OnEditCall("0699999999");  // again, while the dialog is open: that showing goes on
+    h.main.Dispatch("REPLYGET^0612345678^Jansen^^0^");
+    d.Button2.Click();
+  });
+  h.app.OnEditCall("0612345678");
+  EXPECT_EQ(h.Sent(), (std::vector<std::string>{"GET^0612345678", "SET^0612345678^Jansen^^0^"}));
+  EXPECT_EQ(h.dialog.Self.ModalShowings(), 1);
+}
+
 TEST(DoubleClick, ALineWithoutANumberStillAsks) {
   Records h;
   h.mainControls.ListBox1.SetItemIndex(2);

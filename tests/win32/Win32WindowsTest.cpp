@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cwchar>
 
 #include "common/Text.h"
@@ -70,7 +71,7 @@ std::vector<std::string> TabOrder(const Win32Form& form) {
 
 class Win32WindowsTest : public ::testing::Test {
  protected:
-  Win32WindowsTest() { application_.AttachMainForm(windows_.MainForm()); }
+  Win32WindowsTest() { application_.AttachMainForm(windows_.MainForm(), &windows_.PopupMenu1()); }
 
   Win32Clock clock_;
   Win32Application application_{clock_};
@@ -351,6 +352,19 @@ TEST_F(Win32WindowsTest, TheApplicationCarriesTheTitleAndMinimisesWithItsWindows
   application_.RaiseWithoutActivating(windows_.MainForm());
   EXPECT_FALSE(application_.Minimized());
   EXPECT_TRUE(IsWindowVisible(windows_.MainForm().Handle()));
+
+  // The tray's menu: today's last callers first; choosing one edits its entry.
+  std::vector<std::string> edited;
+  application_.OnEditCall = [&edited](const std::string& number) { edited.push_back(number); };
+  application_.ShowRecentCallers({{"Jansen", "0612345678", "8:50"}, {"Bakker", "0384211234", "8:40"}});
+  const Win32PopupMenu tray = application_.TrayMenu();
+  const std::vector<std::string> shown = tray.Shown();
+  EXPECT_EQ(std::vector<std::string>(shown.begin(), shown.begin() + 4),
+            (std::vector<std::string>{"Jansen  8:50", "Bakker  8:40", "-", "Toon Ringlook"}));
+  EXPECT_NE(std::find(shown.begin(), shown.end(), "Instellingen"), shown.end());
+  EXPECT_EQ(shown.back(), "Afsluiten");
+  tray.Items()[1]->OnClick();
+  EXPECT_EQ(edited, std::vector<std::string>{"0384211234"});
 }
 
 TEST_F(Win32WindowsTest, HelpOpensAtTheMainWindowsSectionOrTheContents) {

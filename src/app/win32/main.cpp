@@ -37,7 +37,7 @@ void RunProgram(ringlook::win32::Win32InstanceLock& lock) {
   lock.ListenForOthers({});
 
   Win32Windows windows(application.Handle());
-  application.AttachMainForm(windows.MainForm());
+  application.AttachMainForm(windows.MainForm(), &windows.PopupMenu1());
   Win32ClientSocket socket;
   Win32SettingsStore store;
   ShellLinkEntry autostart(StartupFolder());

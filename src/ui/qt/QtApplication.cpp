@@ -38,7 +38,17 @@ QWidget* BoxParent(QtMainForm& mainForm) {
 
 }  // namespace
 
-QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock) : mainForm_(mainForm), clock_(clock) {
+QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock, QDBusConnection bus)
+    : mainForm_(mainForm), clock_(clock), notifications_(std::move(bus)) {
+  notifications_.OnShow = [this](const QString& number, const QString& activationToken) {
+    // A Wayland compositor lets the window come forward with the token of the
+    // click; Qt's activation request takes it from here.
+    if (!activationToken.isEmpty()) qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+    if (OnShowCall) OnShowCall(ToCp1252(number));
+  };
+  notifications_.OnEdit = [this](const QString& number) {
+    if (OnEditCall) OnEditCall(ToCp1252(number));
+  };
   QApplication::setWindowIcon(ProgramIcon());
   const QMenu noEntries;
   trayMenu_ = std::make_unique<TrayMenu>(
@@ -49,6 +59,10 @@ QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock) : mainFor
   QObject::connect(&tray_, &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
     if (reason != QSystemTrayIcon::Context) BringUp();
   });
+  // The balloon, where there is no notification service, shows the call it told of.
+  QObject::connect(&tray_, &QSystemTrayIcon::messageClicked, [this] {
+    if (OnShowCall) OnShowCall(balloonNumber_);
+  });
   tray_.show();
 }
 
@@ -56,9 +70,22 @@ QtApplication::~QtApplication() = default;
 
 void QtApplication::SetTitle(std::string_view title) {
   title_.assign(title);
-  const QString shown = FromCp1252(title, kShownLineLength);
-  mainForm_.setWindowIconText(shown);
-  tray_.setToolTip(shown);
+  mainForm_.setWindowIconText(FromCp1252(title, kShownLineLength));
+  ShowToolTip();
+}
+
+void QtApplication::ShowToolTip() {
+  QString tip = FromCp1252(title_, kShownLineLength);
+  if (!lastCaller_.empty()) tip += QStringLiteral("\nLaatste beller: ") + FromCp1252(lastCaller_, kShownLineLength);
+  tray_.setToolTip(tip);
+}
+
+void QtApplication::ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) {
+  trayMenu_->SetRecentCallers(callers, [this](const std::string& number) {
+    if (OnEditCall) OnEditCall(number);
+  });
+  lastCaller_ = callers.empty() ? std::string() : callers.front().Name + "  " + callers.front().Time;
+  ShowToolTip();
 }
 
 void QtApplication::BringUp() {
@@ -98,8 +125,9 @@ void QtApplication::RaiseWithoutActivating(ui::Form& form) {
 void QtApplication::NotifyCall(std::string_view name, std::string_view number, bool alert) {
   const QString caller = FromCp1252(name, kShownLineLength);
   const QString shownNumber = FromCp1252(number, kShownLineLength);
-  if (notifications_.Show(caller, shownNumber, alert)) return;
+  if (notifications_.Show(caller, shownNumber, alert, FromCp1252(number))) return;
   if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  balloonNumber_.assign(number);
   if (alert) {
     tray_.showMessage(caller, shownNumber, QSystemTrayIcon::Warning);
   } else {

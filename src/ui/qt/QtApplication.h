@@ -25,7 +25,8 @@ namespace ringlook::qt {
 
 class QtApplication : public ui::Application {
  public:
-  QtApplication(QtMainForm& mainForm, const Clock& clock);
+  // bus: where the notification service is looked for.
+  QtApplication(QtMainForm& mainForm, const Clock& clock, QDBusConnection bus = QDBusConnection::sessionBus());
   ~QtApplication() override;
   QtApplication(const QtApplication&) = delete;
   QtApplication& operator=(const QtApplication&) = delete;
@@ -38,6 +39,7 @@ class QtApplication : public ui::Application {
   void RaiseWithoutActivating(ui::Form& form) override;
   // A desktop notification, or else the tray's balloon; nothing without either.
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
+  void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;
@@ -64,10 +66,13 @@ class QtApplication : public ui::Application {
  private:
   HelpWindow& HelpWindowRef();
   void BringUp();
+  void ShowToolTip();
 
   QtMainForm& mainForm_;
   const Clock& clock_;
   std::string title_;
+  std::string lastCaller_;
+  std::string balloonNumber_;
   DesktopNotifications notifications_;
   std::unique_ptr<TrayMenu> trayMenu_;
   // Shown whenever the desktop has a tray: one that comes up after the program

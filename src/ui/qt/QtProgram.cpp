@@ -7,8 +7,8 @@
 
 namespace ringlook::qt {
 
-QtProgram::QtProgram(const Options& options)
-    : application(windows.MainForm(), clock),
+QtProgram::QtProgram(const Options& options, QDBusConnection notifications)
+    : application(windows.MainForm(), clock, std::move(notifications)),
       socket(options.port),
       store(options.configFolder + "/Ringlook"),
       autostart(options.configFolder + "/autostart"),

@@ -4,6 +4,7 @@
 // on any port and with settings in a folder of their own.
 #pragma once
 
+#include <QDBusConnection>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -29,7 +30,8 @@ class QtProgram {
     std::string programPath;
   };
 
-  explicit QtProgram(const Options& options);
+  // notifications: the bus where the notification service is looked for.
+  explicit QtProgram(const Options& options, QDBusConnection notifications = QDBusConnection::sessionBus());
 
   // Shows the main window; its first activation reads the settings and connects.
   void Start();

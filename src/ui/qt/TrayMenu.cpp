@@ -1,6 +1,8 @@
 // The tray icon's menu: see TrayMenu.h.
 #include "ui/qt/TrayMenu.h"
 
+#include "ui/qt/Cp1252.h"
+
 namespace ringlook::qt {
 
 namespace {
@@ -15,7 +17,8 @@ void Follow(QAction& copy, const QAction& original) {
 
 TrayMenu::TrayMenu(const QMenu& entries, const std::function<void()>& bringUp, const std::function<void()>& close) {
   setObjectName(QStringLiteral("TrayMenu"));
-  connect(addAction(QStringLiteral("Toon Ringlook")), &QAction::triggered, this, bringUp);
+  first_ = addAction(QStringLiteral("Toon Ringlook"));
+  connect(first_, &QAction::triggered, this, bringUp);
   addSeparator();
   for (QAction* original : entries.actions()) {
     QAction* copy = addAction(QString());
@@ -30,6 +33,25 @@ TrayMenu::TrayMenu(const QMenu& entries, const std::function<void()>& bringUp, c
   }
   addSeparator();
   connect(addAction(QStringLiteral("Afsluiten")), &QAction::triggered, this, close);
+}
+
+void TrayMenu::SetRecentCallers(const std::vector<ui::RecentCaller>& callers,
+                                const std::function<void(const std::string& number)>& chose) {
+  for (QAction* old : callers_) {
+    removeAction(old);
+    old->deleteLater();
+  }
+  callers_.clear();
+  for (const ui::RecentCaller& caller : callers) {
+    // Shown as the list shows a name, with the time of the call.
+    auto* entry = new QAction(FromCp1252(caller.Name, kShownLineLength) + QStringLiteral("  ") +
+                                  QString::fromLatin1(caller.Time.data(), static_cast<qsizetype>(caller.Time.size())),
+                              this);
+    connect(entry, &QAction::triggered, this, [chose, number = caller.Number] { chose(number); });
+    insertAction(first_, entry);
+    callers_.push_back(entry);
+  }
+  if (!callers_.empty()) callers_.push_back(insertSeparator(first_));
 }
 
 }  // namespace ringlook::qt

@@ -59,8 +59,9 @@ Win32Application::~Win32Application() {
   Shell_NotifyIconA(NIM_DELETE, &icon);
 }
 
-void Win32Application::AttachMainForm(Win32Form& mainForm) {
+void Win32Application::AttachMainForm(Win32Form& mainForm, const Win32PopupMenu* entries) {
   mainForm_ = &mainForm;
+  entries_ = entries;
   mainForm.OnMinimize = [this] { Minimize(); };
 }
 
@@ -107,11 +108,61 @@ void Win32Application::NotifyCall(std::string_view name, std::string_view number
     trayIcon_ = Shell_NotifyIconA(NIM_ADD, &icon) != FALSE;
     if (!trayIcon_) return;
   }
+  balloonNumber_.assign(number);
   icon.uFlags = NIF_INFO;
   icon.dwInfoFlags = alert ? NIIF_WARNING : NIIF_INFO;
   CopyInto(icon.szInfoTitle, name);
   CopyInto(icon.szInfo, number);
   Shell_NotifyIconA(NIM_MODIFY, &icon);
+}
+
+void Win32Application::ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) {
+  recentCallers_ = callers;
+  UpdateTrayTip();
+}
+
+void Win32Application::UpdateTrayTip() {
+  if (!trayIcon_) return;
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Handle();
+  icon.uID = kTrayId;
+  icon.uFlags = NIF_TIP;
+  std::string tip = "Ringlook";
+  if (!recentCallers_.empty())
+    tip += "\nLaatste beller: " + recentCallers_.front().Name + "  " + recentCallers_.front().Time;
+  CopyInto(icon.szTip, tip);
+  Shell_NotifyIconA(NIM_MODIFY, &icon);
+}
+
+Win32PopupMenu Win32Application::TrayMenu() {
+  Win32PopupMenu menu("TrayMenu");
+  for (const ui::RecentCaller& caller : recentCallers_) {
+    Win32MenuItem& entry = menu.Add("Beller", (caller.Name + "  " + caller.Time).c_str());
+    entry.OnClick = [this, number = caller.Number] {
+      if (OnEditCall) OnEditCall(number);
+    };
+  }
+  if (!recentCallers_.empty()) menu.Add("N0", "-");
+  menu.Add("ToonRinglook", "Toon Ringlook").OnClick = [this] {
+    if (mainForm_ == nullptr) return;
+    Restore();
+    mainForm_->Activate();
+  };
+  if (entries_ != nullptr) {
+    menu.Add("N5", "-");
+    for (const auto& original : entries_->Items()) {
+      Win32MenuItem& copy = menu.Add(original->Name().c_str(), original->Caption().c_str(), original->Visible());
+      copy.OnClick = [item = original.get()] {
+        if (item->OnClick) item->OnClick();
+      };
+    }
+  }
+  menu.Add("N6", "-");
+  menu.Add("Afsluiten", "Afsluiten").OnClick = [this] {
+    if (mainForm_ != nullptr) PostMessageA(mainForm_->Handle(), WM_CLOSE, 0, 0);
+  };
+  return menu;
 }
 
 void Win32Application::ForOwnedForms(bool hide) const {
@@ -229,6 +280,14 @@ LRESULT Win32Application::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
       if (lParam == WM_LBUTTONUP && mainForm_ != nullptr) {
         Restore();
         mainForm_->Activate();
+      } else if (lParam == WM_RBUTTONUP) {
+        POINT at{};
+        GetCursorPos(&at);
+        // In front first, or the menu would not close when the user clicks elsewhere.
+        SetForegroundWindow(Handle());
+        TrayMenu().Popup(Handle(), at);
+      } else if (lParam == NIN_BALLOONUSERCLICK && OnShowCall) {
+        OnShowCall(balloonNumber_);
       }
       return 0;
     default:

@@ -14,6 +14,7 @@
 #include "ui/Application.h"
 #include "ui/win32/Win32Form.h"
 #include "ui/win32/Win32HelpWindow.h"
+#include "ui/win32/Win32PopupMenu.h"
 
 namespace ringlook::win32 {
 
@@ -24,8 +25,9 @@ class Win32Application : public Win32Window, public ui::Application {
   Win32Application(const Win32Application&) = delete;
   Win32Application& operator=(const Win32Application&) = delete;
 
-  // The main window: its minimise button minimises the application.
-  void AttachMainForm(Win32Form& mainForm);
+  // The main window: its minimise button minimises the application. The
+  // tray's menu offers entries (its context menu) after the last callers.
+  void AttachMainForm(Win32Form& mainForm, const Win32PopupMenu* entries = nullptr);
   // Puts the task-bar entry on screen and shows the main window.
   void ShowMainForm();
 
@@ -36,7 +38,9 @@ class Win32Application : public Win32Window, public ui::Application {
   [[nodiscard]] bool Minimized() const override;
   void RaiseWithoutActivating(ui::Form& form) override;
   // A balloon from the notification area; nothing where there is none.
+  // Its click shows the call's line (balloons offer no buttons of their own).
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
+  void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;
@@ -47,6 +51,10 @@ class Win32Application : public Win32Window, public ui::Application {
   [[nodiscard]] int LogicalDpi() const override;
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
+
+  // The tray's menu: the last callers, "Toon Ringlook", the main window's
+  // context-menu entries, "Afsluiten".
+  [[nodiscard]] Win32PopupMenu TrayMenu();
 
   // Null until help was first asked for.
   [[nodiscard]] const Win32HelpWindow* Help() const { return help_.get(); }
@@ -66,7 +74,12 @@ class Win32Application : public Win32Window, public ui::Application {
   Win32Form* mainForm_ = nullptr;
   std::string title_;
   std::unique_ptr<Win32HelpWindow> help_;
+  void UpdateTrayTip();
+
   bool trayIcon_ = false;
+  const Win32PopupMenu* entries_ = nullptr;
+  std::vector<ui::RecentCaller> recentCallers_;
+  std::string balloonNumber_;
 };
 
 // The address to hand to the shell for a clicked one (www. gets http://); empty

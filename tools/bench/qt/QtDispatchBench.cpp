@@ -18,7 +18,7 @@ void DispatchHistoryIntoQtList(benchmark::State& state) {
   const std::string text = bench::RecordListText(records);
   // The whole program, with its settings in a folder of its own; it never connects.
   const QTemporaryDir config;
-  qt::QtProgram program({config.path(), qt::QtClientSocket::kPort, "/"});
+  qt::QtProgram program({.configFolder = config.path(), .port = qt::QtClientSocket::kPort, .programPath = "/"});
   TFormRinglook& main = program.logic.formRinglook;
   qt::QtWindows& windows = program.windows;
   // Shown as the user sees it, without the first activation's settings reading.
