@@ -350,6 +350,8 @@ TEST_F(HostileServer, OneClickOnTheStatusBarConnectsAgainAfterTheServerClosed) {
   ASSERT_TRUE(WaitUntil([&] { return List().Count() == 1; }));
   server.Cue();
   ASSERT_TRUE(WaitUntil([&] { return Panel(0) == "  Geen verbinding" && !program->application.Minimized(); }));
+  EXPECT_EQ(program->windows.FormRinglook().StatusBar1.PanelBevel(0), ui::Bevel::Raised);
+  EXPECT_EQ(List().Count(), 0);
   server.Play([](ScriptedPeer& peer) {
     peer.ReceiveUntil("HISTORY");
     peer.SendText("HISTORY^Ann^0^lijn 1^0123^1^~Bob^0^lijn 2^0456^2^~");
