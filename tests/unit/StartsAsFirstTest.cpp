@@ -47,11 +47,7 @@ TEST(StartsAsFirst, RunsAsTheFirstCopyHandsOverOrEndsQuietly) {
   const Case cases[] = {
       {"the first copy runs without asking anyone", {Outcome::First}, false, true, 0},
       {"a later copy hands over and ends", {Outcome::Another}, true, false, 1},
-      {"an unreachable copy that still holds the lock ends this one quietly",
-       {Outcome::Another, Outcome::Another},
-       false,
-       false,
-       1},
+      {"an unreachable copy holding the lock: this one ends", {Outcome::Another, Outcome::Another}, false, false, 1},
       {"an unreachable copy that has ended lets this one run", {Outcome::Another, Outcome::First}, false, true, 1},
       {"a lock that cannot be tried ends quietly", {Outcome::Failed}, true, false, 0},
   };
