@@ -66,7 +66,7 @@ TEST_F(QtSettingsStoreTest, OpeningCreatesAMissingKeyAndRereadsTheFileEachTime) 
   store.CloseKey();
 
   WriteFileText("ServerIp=string:changed by another copy\n");
-  store.OpenKey(kSettingsKey);
+  store.OpenKey("Software\\\\Ringlook\\");  // the same key, spelt another way
   EXPECT_EQ(store.ReadString("ServerIp"), "changed by another copy");
 }
 

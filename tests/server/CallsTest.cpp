@@ -2,6 +2,10 @@
 // the client can tell the messages apart.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "ServerFixture.h"
 #include "net/Fields.h"
 #include "net/Messages.h"
@@ -33,24 +37,47 @@ TEST_F(Calls, AnInjectedCallIsAnnouncedToEveryClientThenTheCount) {
       << "calls are logged";
 }
 
+// On the pace clock: nothing but the test moves it, so each write shows at its moment.
 TEST_F(Calls, MessagesToOneClientAreWrittenWholeAndAtLeast250msApart) {
+  StartServer({}, pace_);
   auto client = Connect();
   ASSERT_TRUE(WaitUntil([&] { return server_->Clients().size() == 1; }));
+  const auto written = [&] {
+    return static_cast<std::size_t>(
+        std::count_if(log_.begin(), log_.end(), [](const QString& line) { return line.startsWith("-> "); }));
+  };
 
-  // Two calls at once: four messages queued in the same instant.
+  // Two calls at once: four messages queued in the same instant, the first written at once.
   server_->InjectCall("0101", "een");
   server_->InjectCall("0202", "twee");
-  EXPECT_EQ(client->Receive(), "NIEUW^Onbekend^0^een^0101^1^");
-  EXPECT_EQ(client->Receive(), "UPDATEBELLERS^1");
-  EXPECT_EQ(client->Receive(), "NIEUW^Onbekend^0^twee^0202^2^");
-  EXPECT_EQ(client->Receive(), "UPDATEBELLERS^2");
+  const std::vector<std::string> queued = {"NIEUW^Onbekend^0^een^0101^1^", "UPDATEBELLERS^1",
+                                           "NIEUW^Onbekend^0^twee^0202^2^", "UPDATEBELLERS^2"};
+  for (std::size_t i = 0; i < queued.size(); ++i) {
+    EXPECT_EQ(client->Receive(), queued[i]);
+    if (i + 1 == queued.size()) break;
+    // The gap counts from the moment the message has left for the client.
+    ASSERT_TRUE(WaitUntil([&] { return pace_.Waiting(); }));
+    pace_.Advance(249);
+    EXPECT_EQ(written(), i + 1) << "249 ms after message " << i;
+    pace_.Advance(1);
+    EXPECT_EQ(written(), i + 2) << "250 ms after message " << i;
+  }
 
-  const auto& messages = client->Messages();
-  ASSERT_EQ(messages.size(), 4u);
-  for (std::size_t i = 1; i < messages.size(); ++i) {
-    // The gap is measured from the server's side; a few ms of slack for when
-    // this process noticed the bytes.
-    EXPECT_GE(messages[i].FirstByteMs - messages[i - 1].LastByteMs, 235) << "before message " << i;
+  // Queued a while after the last write, a message waits only the rest of the gap.
+  int calls = 2;
+  for (const qint64 after : {100, 249}) {
+    const std::size_t before = written();
+    const std::string count = std::to_string(++calls);
+    pace_.Advance(after);
+    server_->InjectCall("0303", "later");
+    pace_.Advance(249 - after);
+    EXPECT_EQ(written(), before) << "queued " << after << " ms after the last write";
+    pace_.Advance(1);
+    EXPECT_EQ(written(), before + 1) << "queued " << after << " ms after the last write";
+    EXPECT_EQ(client->Receive(), "NIEUW^Onbekend^0^later^0303^" + count + "^");
+    ASSERT_TRUE(WaitUntil([&] { return pace_.Waiting(); }));
+    pace_.Advance(250);
+    EXPECT_EQ(client->Receive(), "UPDATEBELLERS^" + count);
   }
 }
 

@@ -1,5 +1,5 @@
 // A server on an ephemeral port of 127.0.0.1 over an empty store in a temporary
-// folder, with a clock the test sets.
+// folder, with a clock the test sets, and a pace clock the test may move.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ManualPaceClock.h"
 #include "TestClient.h"
 #include "server/LogText.h"
 #include "server/RingServer.h"
@@ -21,12 +22,12 @@ class ServerFixture : public ::testing::Test {
  protected:
   void SetUp() override { StartServer({}); }
 
-  void StartServer(const ConnectionLimits& limits) {
+  void StartServer(const ConnectionLimits& limits, PaceClock& pace = SystemPaceClock()) {
     ASSERT_TRUE(dir_.isValid());
     server_.reset();
     store_ = std::make_unique<Store>(dir_.filePath(QStringLiteral("server.db")), now_, Store::Seed::Nothing);
     server_ = std::make_unique<RingServer>(
-        *store_, [this] { return now_; }, limits);
+        *store_, [this] { return now_; }, limits, pace);
     server_->SetLog([this](const QString& line) { log_.push_back(line); });
     ASSERT_TRUE(server_->Listen(QHostAddress::LocalHost, 0)) << server_->ErrorString().toStdString();
   }
@@ -64,6 +65,7 @@ class ServerFixture : public ::testing::Test {
   QTemporaryDir dir_;
   std::vector<QString> log_;
   QDateTime now_{QDate(2024, 3, 14), QTime(10, 0)};
+  ManualPaceClock pace_;
   std::unique_ptr<Store> store_;
   std::unique_ptr<RingServer> server_;
 };

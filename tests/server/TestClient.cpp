@@ -42,7 +42,7 @@ void TestClient::OnReadyRead() {
   const QByteArray bytes = socket_.readAll();
   const qint64 now = clock_.elapsed();
   if (messages_.empty() || now - messages_.back().LastByteMs > kSilenceMs) {
-    messages_.push_back({std::string(), now, now});
+    messages_.push_back({std::string(), now});
   }
   messages_.back().Text.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   messages_.back().LastByteMs = now;

@@ -1,6 +1,5 @@
 // A client for the server tests, over 127.0.0.1. It cuts what it receives into
-// messages the way Ringlook does, by the silence between bursts, and keeps when
-// each message arrived so that tests can check the pacing.
+// messages the way Ringlook does, by the silence between bursts.
 #pragma once
 
 #include <QElapsedTimer>
@@ -19,12 +18,6 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs);
 
 class TestClient {
  public:
-  struct Message {
-    std::string Text;
-    qint64 FirstByteMs = 0;
-    qint64 LastByteMs = 0;
-  };
-
   explicit TestClient(quint16 port);
 
   [[nodiscard]] bool Connected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
@@ -33,8 +26,6 @@ class TestClient {
   // The next message not yet taken, once no byte has followed it for a while;
   // "<nothing>" when none comes in time.
   std::string Receive(int timeoutMs = kTimeoutMs);
-  // The messages received so far, taken or not.
-  [[nodiscard]] const std::vector<Message>& Messages() const { return messages_; }
   // Waits until the server has closed the connection.
   bool WaitForClose(int timeoutMs = kTimeoutMs);
   // Resets the connection, as a crashing client would.
@@ -43,6 +34,11 @@ class TestClient {
  private:
   void OnReadyRead();
   [[nodiscard]] bool Settled(std::size_t index) const;
+
+  struct Message {
+    std::string Text;
+    qint64 LastByteMs = 0;
+  };
 
   QTcpSocket socket_;
   QElapsedTimer clock_;

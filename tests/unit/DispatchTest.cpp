@@ -348,8 +348,14 @@ TEST(Msg, BuildsTheBlockWithTheLocalTimeAndShowsTheWindowModally) {
     std::uint64_t msAfterNoon;
     const char* shown;
   };
-  // The clock starts at 12:00.
-  const Case cases[] = {{0, "12:00"}, {(21 * 60 + 5) * 60000ULL + 59999, "9:05"}, {(5 * 60 + 30) * 60000ULL, "17:30"}};
+  // The clock starts at 12:00; at midnight the hour starts again from 0.
+  constexpr std::uint64_t kToMidnight = 12 * 3600000ULL;
+  const Case cases[] = {{0, "12:00"},
+                        {(21 * 60 + 5) * 60000ULL + 59999, "9:05"},
+                        {(5 * 60 + 30) * 60000ULL, "17:30"},
+                        {kToMidnight - 1, "23:59"},
+                        {kToMidnight, "0:00"},
+                        {kToMidnight + 2 * 86400000ULL + 60000, "0:01"}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.shown);
     Dispatching h;

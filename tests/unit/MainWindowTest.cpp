@@ -1,6 +1,9 @@
 // The main window's first activation, keys, timers and close, and the settings
-// dialog's opening and closing steps, on the manual clock with a scripted store.
+// dialog's opening and closing steps, on the manual clock with a scripted or an
+// in-memory store.
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "MainWindowHarness.h"
 #include "common/Error.h"
@@ -81,19 +84,30 @@ TEST(FirstActivation, WithoutAServerTheDialogComesFirstAndItsClosingConnects) {
   EXPECT_TRUE(h.app.Minimized()) << "the rest of the activation follows the dialog";
 }
 
-TEST(FirstActivation, AWronglyTypedValueStopsTheReadingAndShowsTheError) {
-  MainWindowHarness h;
-  StoreSettings(h.mockStore, "192.168.1.10");
-  ON_CALL(h.mockStore, ReadInteger(std::string_view("Popup")))
-      .WillByDefault(Throw(Error("Invalid data type for 'Popup'")));
-  EXPECT_CALL(h.mockStore, CloseKey()).Times(1);
-  h.mainControls.Self.Show();
-  ASSERT_EQ(h.app.Boxes().size(), 1u);
-  EXPECT_EQ(h.app.Boxes()[0].text, "Invalid data type for 'Popup'");
-  EXPECT_EQ(h.setupControls.Edit2.Text(), "") << "the nickname comes later in the order and is not read";
-  EXPECT_EQ(h.socket.Attempts(), 0) << "the connection is not opened";
-  EXPECT_FALSE(h.app.Minimized()) << "the rest of the first activation is skipped";
-  EXPECT_EQ(h.mainControls.Self.Caption(), "Ringlook v2.54");
+// On the in-memory store, whose names are found without regard to case.
+TEST(FirstActivation, AMissingOrWronglyTypedValueStopsTheReadingAndShowsTheError) {
+  struct Case {
+    std::optional<settings::StoredValue> popup;
+    const char* error;
+  };
+  const Case cases[] = {{settings::StoredValue::OfString("1"), "Invalid data type for 'Popup'"},
+                        {std::nullopt, "Failed to get data for 'Popup'"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.error);
+    settings::MemorySettingsStore store;
+    store.Store(kSettingsKey, "serverip", settings::StoredValue::OfString("192.168.1.10"));
+    store.Store(kSettingsKey, "NICKNAME", settings::StoredValue::OfString(" Jan "));
+    if (c.popup) store.Store(kSettingsKey, "popup", *c.popup);
+    MainWindowHarness h(&store);
+    h.mainControls.Self.Show();
+    ASSERT_EQ(h.app.Boxes().size(), 1u);
+    EXPECT_EQ(h.app.Boxes()[0].text, c.error);
+    EXPECT_FALSE(store.IsOpen()) << "the key is closed again";
+    EXPECT_EQ(h.setupControls.Edit2.Text(), "") << "the nickname comes later in the order and is not read";
+    EXPECT_EQ(h.socket.Attempts(), 0) << "the connection is not opened";
+    EXPECT_FALSE(h.app.Minimized()) << "the rest of the first activation is skipped";
+    EXPECT_EQ(h.mainControls.Self.Caption(), "Ringlook v2.54");
+  }
 }
 
 TEST(FirstActivation, LargeFontsOnlyAtExactly120Dpi) {
@@ -130,6 +144,31 @@ TEST(Close, SavesFirstThenAsksAndNoKeepsTheProgramRunning) {
   EXPECT_EQ(h.app.Boxes()[0].text, "Weet u zeker dat u Ringlook wilt afsluiten ?");
   EXPECT_EQ(h.app.Boxes()[0].kind, ui::MessageKind::Confirmation);
   EXPECT_FALSE(h.app.Terminated());
+}
+
+// The position is written as "x" and "y" and read as "X" and "Y".
+TEST(Close, WhatItSavesIsWhatTheNextStartReads) {
+  settings::MemorySettingsStore store;
+  {
+    MainWindowHarness first(&store);
+    first.setupControls.Edit1.SetText("192.168.1.10");
+    first.setupControls.Edit2.SetText(" Jan ");
+    first.setupControls.CheckBox2.SetChecked(true);
+    first.main.Server2Address = " 10.0.0.2 ";
+    first.mainControls.Self.SetLeft(-20);
+    first.mainControls.Self.SetTop(40);
+    first.app.AnswerNextBox(ui::MessageAnswer::No);
+    EXPECT_FALSE(first.main.FormClose());
+  }
+  MainWindowHarness next(&store);
+  next.mainControls.Self.Show();
+  EXPECT_TRUE(next.app.Boxes().empty());
+  EXPECT_EQ(next.socket.AttemptTarget(), "192.168.1.10");
+  EXPECT_EQ(next.setupControls.Edit2.Text(), " Jan ");
+  EXPECT_TRUE(next.setupControls.CheckBox2.Checked());
+  EXPECT_EQ(next.main.Server2Address, "10.0.0.2");
+  EXPECT_EQ(next.mainControls.Self.Left(), -20);
+  EXPECT_EQ(next.mainControls.Self.Top(), 40);
 }
 
 TEST(Close, YesEndsTheProgramEvenWhenTheSettingsCannotBeSaved) {

@@ -36,33 +36,28 @@ class ScriptedLock : public InstanceLock {
   bool firstAnswers_;
 };
 
-TEST(StartsAsFirst, TheFirstCopyRunsWithoutAskingAnyone) {
-  ScriptedLock lock({Outcome::First}, false);
-  EXPECT_TRUE(StartsAsFirst(lock));
-  EXPECT_EQ(lock.asks_, 0);
-}
-
-TEST(StartsAsFirst, ALaterCopyHandsOverAndEnds) {
-  ScriptedLock lock({Outcome::Another}, true);
-  EXPECT_FALSE(StartsAsFirst(lock));
-  EXPECT_EQ(lock.asks_, 1);
-}
-
-TEST(StartsAsFirst, AnUnreachableCopyThatStillHoldsTheLockEndsThisOneQuietly) {
-  ScriptedLock lock({Outcome::Another, Outcome::Another}, false);
-  EXPECT_FALSE(StartsAsFirst(lock));
-  EXPECT_TRUE(lock.acquires_.empty());
-}
-
-TEST(StartsAsFirst, AnUnreachableCopyThatHasEndedLetsThisOneRun) {
-  ScriptedLock lock({Outcome::Another, Outcome::First}, false);
-  EXPECT_TRUE(StartsAsFirst(lock));
-}
-
-TEST(StartsAsFirst, ALockThatCannotBeTriedEndsQuietly) {
-  ScriptedLock lock({Outcome::Failed}, true);
-  EXPECT_FALSE(StartsAsFirst(lock));
-  EXPECT_EQ(lock.asks_, 0);
+TEST(StartsAsFirst, RunsAsTheFirstCopyHandsOverOrEndsQuietly) {
+  struct Case {
+    const char* name;
+    std::deque<Outcome> acquires;  // all of them are tried
+    bool firstAnswers;
+    bool starts;
+    int asks;
+  };
+  const Case cases[] = {
+      {"the first copy runs without asking anyone", {Outcome::First}, false, true, 0},
+      {"a later copy hands over and ends", {Outcome::Another}, true, false, 1},
+      {"an unreachable copy holding the lock: this one ends", {Outcome::Another, Outcome::Another}, false, false, 1},
+      {"an unreachable copy that has ended lets this one run", {Outcome::Another, Outcome::First}, false, true, 1},
+      {"a lock that cannot be tried ends quietly", {Outcome::Failed}, true, false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedLock lock(c.acquires, c.firstAnswers);
+    EXPECT_EQ(StartsAsFirst(lock), c.starts);
+    EXPECT_EQ(lock.asks_, c.asks);
+    EXPECT_TRUE(lock.acquires_.empty());
+  }
 }
 
 }  // namespace

@@ -5,19 +5,17 @@
 
 namespace ringlook::server {
 
-ClientConnection::ClientConnection(QTcpSocket* socket, const ConnectionLimits& limits, QObject* parent)
+ClientConnection::ClientConnection(QTcpSocket* socket, const ConnectionLimits& limits, PaceClock& pace, QObject* parent)
     : QObject(parent),
       socket_(socket),
       limits_(limits),
-      peer_(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort())) {
+      peer_(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort())),
+      pace_(pace),
+      gap_(pace.NewAlarm([this] { WriteNext(); })) {
   socket_->setParent(this);
   settle_.setSingleShot(true);
   settle_.setTimerType(Qt::PreciseTimer);
-  // A coarse timer may fire up to 5% early; the gap is a minimum.
-  gap_.setSingleShot(true);
-  gap_.setTimerType(Qt::PreciseTimer);
   connect(&settle_, &QTimer::timeout, this, &ClientConnection::OnSettled);
-  connect(&gap_, &QTimer::timeout, this, &ClientConnection::WriteNext);
   connect(socket_, &QTcpSocket::readyRead, this, &ClientConnection::OnReadyRead);
   connect(socket_, &QTcpSocket::bytesWritten, this, &ClientConnection::OnBytesWritten);
   connect(socket_, &QTcpSocket::disconnected, this, &ClientConnection::OnDisconnected);
@@ -57,9 +55,10 @@ void ClientConnection::OnSettled() {
 }
 
 void ClientConnection::WriteNext() {
-  if (closed_ || writing_ || outgoing_.empty() || gap_.isActive()) return;
-  if (sinceLastWritten_.isValid() && sinceLastWritten_.elapsed() < limits_.GapMs) {
-    gap_.start(static_cast<int>(limits_.GapMs - sinceLastWritten_.elapsed()));
+  if (closed_ || writing_ || outgoing_.empty() || gap_->Active()) return;
+  const qint64 since = lastWrittenAt_ ? pace_.NowMs() - *lastWrittenAt_ : limits_.GapMs;
+  if (since < limits_.GapMs) {
+    gap_->Start(limits_.GapMs - since);
     return;
   }
   const QByteArray message = outgoing_.front();
@@ -74,8 +73,8 @@ void ClientConnection::OnBytesWritten() {
   // The gap counts from the moment the whole message has left for the client.
   if (!writing_ || socket_->bytesToWrite() > 0) return;
   writing_ = false;
-  sinceLastWritten_.start();
-  if (!outgoing_.empty()) gap_.start(limits_.GapMs);
+  lastWrittenAt_ = pace_.NowMs();
+  if (!outgoing_.empty()) gap_->Start(limits_.GapMs);
 }
 
 void ClientConnection::OnDisconnected() {
@@ -92,7 +91,7 @@ void ClientConnection::OnDisconnected() {
 void ClientConnection::Finish(const QString& reason) {
   closed_ = true;
   settle_.stop();
-  gap_.stop();
+  gap_->Stop();
   outgoing_.clear();
   outgoingBytes_ = 0;
   emit Closed(this, reason);

@@ -6,11 +6,14 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <deque>
+#include <memory>
+#include <optional>
 #include <string>
+
+#include "PaceClock.h"
 
 class QTcpSocket;
 
@@ -29,8 +32,8 @@ class ClientConnection : public QObject {
   Q_OBJECT
 
  public:
-  // Takes ownership of socket.
-  ClientConnection(QTcpSocket* socket, const ConnectionLimits& limits, QObject* parent = nullptr);
+  // Takes ownership of socket; pace times the gap.
+  ClientConnection(QTcpSocket* socket, const ConnectionLimits& limits, PaceClock& pace, QObject* parent = nullptr);
 
   // Queues one message; it goes out whole, after the gap since the previous one.
   void Send(const std::string& message);
@@ -65,8 +68,9 @@ class ClientConnection : public QObject {
   std::deque<QByteArray> outgoing_;
   qsizetype outgoingBytes_ = 0;
   bool writing_ = false;
-  QElapsedTimer sinceLastWritten_;
-  QTimer gap_;
+  PaceClock& pace_;
+  std::optional<qint64> lastWrittenAt_;
+  std::unique_ptr<PaceAlarm> gap_;
   bool closed_ = false;
 };
 

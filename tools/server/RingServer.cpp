@@ -26,11 +26,12 @@ QString Who(const ClientConnection& connection) {
 
 }  // namespace
 
-RingServer::RingServer(Store& store, Clock clock, const ConnectionLimits& limits, QObject* parent)
+RingServer::RingServer(Store& store, Clock clock, const ConnectionLimits& limits, PaceClock& pace, QObject* parent)
     : QObject(parent),
       store_(store),
       clock_(std::move(clock)),
       limits_(limits),
+      pace_(pace),
       random_(QRandomGenerator::securelySeeded()) {
   connect(&listener_, &QTcpServer::newConnection, this, &RingServer::OnNewConnection);
   connect(&simulation_, &QTimer::timeout, this, &RingServer::SimulateCall);
@@ -48,7 +49,7 @@ void RingServer::SetSimulation(int intervalMs) {
 
 void RingServer::OnNewConnection() {
   while (QTcpSocket* socket = listener_.nextPendingConnection()) {
-    auto* connection = new ClientConnection(socket, limits_, this);
+    auto* connection = new ClientConnection(socket, limits_, pace_, this);
     clients_.push_back(connection);
     connect(connection, &ClientConnection::RequestReceived, this, &RingServer::OnRequest);
     connect(connection, &ClientConnection::Closed, this, &RingServer::OnClosed);

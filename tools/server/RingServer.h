@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ClientConnection.h"
+#include "PaceClock.h"
 #include "Request.h"
 #include "Store.h"
 
@@ -30,7 +31,9 @@ class RingServer : public QObject {
   using Clock = std::function<QDateTime()>;
   using LogSink = std::function<void(const QString& line)>;
 
-  RingServer(Store& store, Clock clock, const ConnectionLimits& limits = {}, QObject* parent = nullptr);
+  // clock gives the date and time of calls and of "today"; pace times the gap between writes.
+  RingServer(Store& store, Clock clock, const ConnectionLimits& limits = {}, PaceClock& pace = SystemPaceClock(),
+             QObject* parent = nullptr);
 
   // False when the address cannot be bound; ErrorString says why. Port 0 picks a free port.
   bool Listen(const QHostAddress& address, quint16 port);
@@ -67,6 +70,7 @@ class RingServer : public QObject {
   Store& store_;
   Clock clock_;
   ConnectionLimits limits_;
+  PaceClock& pace_;
   LogSink log_;
   QTcpServer listener_;
   std::vector<ClientConnection*> clients_;

@@ -73,7 +73,10 @@ void MemoryRichView::SetText(std::string_view text) {
   firstVisibleLine_ = 0;
 }
 
-void MemoryRichView::AppendLines(std::string_view text) { text_.append(text); }
+void MemoryRichView::AppendLines(std::string_view text) {
+  text_.append(text);
+  ++appends_;
+}
 
 int MemoryRichView::LineCount() const {
   int lines = 1;

@@ -178,9 +178,12 @@ class MemoryRichView : public MemoryControl<RichView> {
   void ClearSelection() override { selected_.clear(); }
   void Select(std::string_view text) { selected_.assign(text); }
   [[nodiscard]] int FirstVisibleLine() const { return firstVisibleLine_; }
+  // How many texts were appended: one a message block.
+  [[nodiscard]] int Appends() const { return appends_; }
 
  private:
   std::string text_;
+  int appends_ = 0;
   std::string selected_;
   int firstVisibleLine_ = 0;
 };

@@ -8,7 +8,7 @@ namespace ringlook::settings {
 void MemorySettingsStore::OpenKey(std::string_view keyPath) {
   open_ = nullptr;
   const std::string key = KeyOf(keyPath);
-  if (unavailable_ || key.empty()) return;
+  if (key.empty()) return;
   open_ = &keys_[key];
 }
 
@@ -30,17 +30,8 @@ void MemorySettingsStore::Store(std::string_view keyPath, std::string_view name,
   keys_[KeyOf(keyPath)].Put(name, std::move(value));
 }
 
-const StoredValue* MemorySettingsStore::Stored(std::string_view keyPath, std::string_view name) const {
-  const auto key = keys_.find(KeyOf(keyPath));
-  return key == keys_.end() ? nullptr : key->second.Find(name);
-}
-
-bool MemorySettingsStore::HasKey(std::string_view keyPath) const { return keys_.contains(KeyOf(keyPath)); }
-
 void MemorySettingsStore::Write(std::string_view name, StoredValue value) {
-  const bool fail = failNextWrite_ || open_ == nullptr || name.empty();
-  failNextWrite_ = false;
-  if (fail) throw StoreError(kFailedToSetData, name);
+  if (open_ == nullptr || name.empty()) throw StoreError(kFailedToSetData, name);
   open_->Put(name, std::move(value));
 }
 

@@ -1,6 +1,6 @@
 // A settings store in memory with the rules of the real one, for tests and
-// headless runs. The test can store a value of any type, look at what was
-// written, make the next write fail, and make every key impossible to open.
+// headless runs. The test can store a value of any type, and see whether a key
+// is left open.
 #pragma once
 
 #include <map>
@@ -24,12 +24,7 @@ class MemorySettingsStore : public SettingsStore {
 
   // The test's side.
   void Store(std::string_view keyPath, std::string_view name, StoredValue value);
-  [[nodiscard]] const StoredValue* Stored(std::string_view keyPath, std::string_view name) const;
-  [[nodiscard]] bool HasKey(std::string_view keyPath) const;
   [[nodiscard]] bool IsOpen() const { return open_ != nullptr; }
-  void FailNextWrite() { failNextWrite_ = true; }
-  // Keys that cannot be opened nor created: reads find nothing, writes fail.
-  void SetUnavailable(bool unavailable) { unavailable_ = unavailable; }
 
  private:
   void Write(std::string_view name, StoredValue value);
@@ -40,8 +35,6 @@ class MemorySettingsStore : public SettingsStore {
 
   std::map<std::string, SettingsValues> keys_;
   SettingsValues* open_ = nullptr;
-  bool failNextWrite_ = false;
-  bool unavailable_ = false;
 };
 
 }  // namespace ringlook::settings
