@@ -1,4 +1,4 @@
-// Target rules shared by every client socket: see ClientSocket.h.
+// The target rules and the connection-attempt state machine of every client socket: see ClientSocket.h.
 #include "net/ClientSocket.h"
 
 #include "common/Error.h"
@@ -17,6 +17,106 @@ void ClientSocket::SetTargetText(std::string& field, std::string_view text) {
 void ClientSocket::SetHost(std::string_view host) { SetTargetText(host_, host); }
 
 void ClientSocket::SetAddress(std::string_view address) { SetTargetText(address_, address); }
+
+void ClientSocket::SetActive(bool active) {
+  if (active) {
+    if (state_ != State::Connected) StartAttempt();
+  } else if (state_ == State::Connected) {
+    Note(Step::Closing);
+    Disconnect();
+  }
+}
+
+void ClientSocket::CancelAttempt() {
+  if (state_ != State::Resolving && state_ != State::Connecting) return;
+  Note(Step::Cancelling);
+  state_ = State::Idle;
+  CloseTransport();
+}
+
+void ClientSocket::StartAttempt() {
+  CloseTransport();
+  const int attempt = ++attempt_;
+  Note(Step::Starting);
+  const Target target = CurrentTarget(*this);
+  switch (target.kind) {
+    case Target::Kind::None:
+      state_ = State::Resolving;
+      EndAttemptAfterError(ErrorEvent::Lookup, socket_error::kNoTarget);
+      break;
+    case Target::Kind::Lookup:
+      state_ = State::Resolving;
+      BeginLookup(target.host);
+      break;
+    case Target::Kind::Address:
+      ConnectTo(attempt, target.address);
+      break;
+  }
+}
+
+void ClientSocket::ConnectTo(int attempt, std::uint32_t address) {
+  state_ = State::Connecting;
+  if (events_ != nullptr) events_->ClientSocket1Connecting();
+  // The handler may have replaced or cancelled this attempt.
+  if (attempt == attempt_ && state_ == State::Connecting) BeginConnect(address);
+}
+
+void ClientSocket::LookedUp(int attempt, std::uint32_t address) {
+  if (attempt == attempt_ && state_ == State::Resolving) ConnectTo(attempt, address);
+}
+
+void ClientSocket::LookupFailed(int attempt, int code) {
+  if (attempt == attempt_ && state_ == State::Resolving) EndAttemptAfterError(ErrorEvent::Lookup, code);
+}
+
+void ClientSocket::Connected(int attempt) {
+  if (attempt != attempt_ || state_ != State::Connecting) return;
+  state_ = State::Connected;
+  if (events_ != nullptr) events_->ClientSocket1Connect();
+}
+
+void ClientSocket::ConnectFailed(int attempt, int code) {
+  if (attempt != attempt_ || state_ != State::Connecting) return;
+  CloseTransport();
+  state_ = State::Idle;
+  RaiseError(ErrorEvent::Connect, code);
+}
+
+void ClientSocket::DataArrived() {
+  if (state_ == State::Connected && events_ != nullptr) events_->ClientSocket1Read();
+}
+
+void ClientSocket::PeerClosed() {
+  if (state_ == State::Connected) Disconnect();
+}
+
+void ClientSocket::PeerError(ErrorEvent step, int code) {
+  if (state_ == State::Connected) RaiseError(step, code);
+}
+
+void ClientSocket::TransferFailed(ErrorEvent step, int code) {
+  if (state_ == State::Connected) EndAttemptAfterError(step, code);
+}
+
+void ClientSocket::EndAttemptAfterError(ErrorEvent step, int code) {
+  RaiseError(step, code);
+  // The connection current when the handler returns is the one ended, which may
+  // be an attempt the handler itself started.
+  if (state_ != State::Idle) Disconnect();
+}
+
+void ClientSocket::RaiseError(ErrorEvent step, int code) {
+  // The client's handler always clears the code. One left non-zero is ignored:
+  // raising it here would throw through the platform's event loop, which cannot carry it.
+  int errorCode = code;
+  if (events_ != nullptr) events_->ClientSocket1Error(step, errorCode);
+}
+
+void ClientSocket::Disconnect() {
+  state_ = State::Idle;
+  CloseTransport();
+  if (events_ != nullptr) events_->ClientSocket1Disconnect();
+}
 
 std::uint32_t DottedAddress(std::string_view text) {
   constexpr std::uint32_t kNone = 0xFFFFFFFFu;

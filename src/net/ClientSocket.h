@@ -1,8 +1,9 @@
 // The client socket as the rest of the program relies on it: one non-blocking TCP
 // connection to port 6661, driven by the user-interface event loop. This base class
-// keeps the rules every implementation shares (the target properties, the event
-// handler); the transport (Qt/POSIX for the program, a scripted fake for tests)
-// lives in the subclasses.
+// keeps every rule the implementations share: the target properties, the
+// connection-attempt state machine and the order of the events. The transport
+// (POSIX on the Qt loop, Windows Sockets, a scripted fake for tests) lives in the
+// subclasses, which only start its steps and report back how they went.
 #pragma once
 
 #include <cstdint>
@@ -54,14 +55,15 @@ class ClientSocket {
   void SetEvents(ClientSocketEvents* events) { events_ = events; }
 
   // True only from just before OnConnect until just before OnDisconnect.
-  [[nodiscard]] virtual bool Active() const = 0;
-  // true: start an attempt when not connected (replacing one under way).
+  [[nodiscard]] bool Active() const { return state_ == State::Connected; }
+  // true: start an attempt when not connected (replacing one under way). OnConnecting
+  // runs inside this call for an Address, after the lookup's answer for a Host.
   // false: when connected, OnDisconnect runs inside this call; otherwise nothing,
   // and an attempt under way goes on.
-  virtual void SetActive(bool active) = 0;
+  void SetActive(bool active);
   // Drops an attempt that is still looking up or connecting, without any event,
   // so that nothing connects behind the caller's back. Connected or idle: nothing.
-  virtual void CancelAttempt() = 0;
+  void CancelAttempt();
 
   [[nodiscard]] const std::string& Host() const { return host_; }
   [[nodiscard]] const std::string& Address() const { return address_; }
@@ -78,15 +80,52 @@ class ClientSocket {
   virtual int ReadBytes(char* buffer, int count) = 0;
 
  protected:
+  enum class State { Idle, Resolving, Connecting, Connected };
+  // The steps the base takes on its own, told to a subclass that logs the link.
+  enum class Step { Starting, Cancelling, Closing };
+
   ClientSocket() = default;
-  [[nodiscard]] ClientSocketEvents* Events() const { return events_; }
+
+  [[nodiscard]] State CurrentState() const { return state_; }
+  // Attempts started so far; the current one's number. Reports for any other are dropped.
+  [[nodiscard]] int Attempt() const { return attempt_; }
+
+  // The platform's part. Each begins a step of the current attempt, whose outcome
+  // comes back through the reports below, from the event loop.
+  virtual void BeginLookup(const std::string& host) = 0;
+  virtual void BeginConnect(std::uint32_t address) = 0;
+  // Closes the connection, or drops the lookup or connect under way, without any event.
+  virtual void CloseTransport() = 0;
+  // Starting comes before every attempt's first step (one without a target ends at
+  // once with error 1110); Cancelling inside CancelAttempt, Closing inside SetActive(false).
+  virtual void Note(Step /*step*/) {}
+
+  // Reports of the attempt they name.
+  void LookedUp(int attempt, std::uint32_t address);
+  void LookupFailed(int attempt, int code);
+  void Connected(int attempt);
+  void ConnectFailed(int attempt, int code);
+  // Reports of the connection that is up.
+  void DataArrived();
+  void PeerClosed();
+  // A close or read notification carrying an error: the connection stays up for the handler to close.
+  void PeerError(ErrorEvent step, int code);
+  // A send or receive that failed: the error, then the end of the connection.
+  void TransferFailed(ErrorEvent step, int code);
 
  private:
   void SetTargetText(std::string& field, std::string_view text);
+  void StartAttempt();
+  void ConnectTo(int attempt, std::uint32_t address);
+  void EndAttemptAfterError(ErrorEvent step, int code);
+  void RaiseError(ErrorEvent step, int code);
+  void Disconnect();
 
   ClientSocketEvents* events_ = nullptr;
   std::string host_;
   std::string address_;
+  State state_ = State::Idle;
+  int attempt_ = 0;
 };
 
 // Converts a dotted IPv4 text the way the socket does: a text that is not one

@@ -128,9 +128,9 @@ TEST(SettleWait, NotificationsThatBringNothingHandNothingOn) {
 // A socket that reports bytes but whose reads fail: asking again would never end.
 class FailingReads : public ClientSocket {
  public:
-  [[nodiscard]] bool Active() const override { return true; }
-  void SetActive(bool /*active*/) override {}
-  void CancelAttempt() override {}
+  void BeginLookup(const std::string& /*host*/) override {}
+  void BeginConnect(std::uint32_t /*address*/) override {}
+  void CloseTransport() override {}
   int SendBytes(std::string_view /*bytes*/) override { return 0; }
   int AvailableBytes() override { return 5; }
   int ReadBytes(char* /*buffer*/, int /*count*/) override {

@@ -12,41 +12,30 @@
 
 namespace ringlook::win32 {
 
-class Win32ClientSocket : public net::ClientSocket {
+class Win32ClientSocket final : public net::ClientSocket {
  public:
   // Starts Windows Sockets; Error("Windows socket error: ... on API 'WSAStartup'") when it cannot.
   explicit Win32ClientSocket(std::uint16_t port = kPort);
   // Closes the connection without running any handler, as closing the program does.
   ~Win32ClientSocket() override;
 
-  [[nodiscard]] bool Active() const override { return state_ == State::Connected; }
-  void SetActive(bool active) override;
-  void CancelAttempt() override;
   int SendBytes(std::string_view bytes) override;
   int AvailableBytes() override;
   int ReadBytes(char* buffer, int count) override;
 
  private:
-  enum class State { Idle, Resolving, Connecting, Connected };
-
-  void StartAttempt();
-  void Connect(int attempt, std::uint32_t address);
+  void BeginLookup(const std::string& host) override;
+  void BeginConnect(std::uint32_t address) override;
+  void CloseTransport() override;
   void Message(UINT message, WPARAM wParam, LPARAM lParam);
-  void LookedUp(WPARAM task, LPARAM result);
+  void LookupAnswered(WPARAM task, LPARAM result);
   void Notified(int event, int error);
   // Each attempt's notifications come as a message of their own, so that those
   // still queued for a replaced attempt are told apart even if its socket
   // handle is given out again.
   [[nodiscard]] UINT NotificationMessage(int attempt) const;
-  // Takes the socket and any lookup out of service; the socket is returned, not closed.
-  SOCKET Detach();
-  void Disconnect();
-  void EndAttemptAfterError(net::ErrorEvent step, int code);
-  void RaiseError(net::ErrorEvent step, int code);
 
   const std::uint16_t port_;
-  State state_ = State::Idle;
-  int attempt_ = 0;
   SOCKET socket_ = INVALID_SOCKET;
   HANDLE lookup_ = nullptr;
   std::vector<char> lookupAnswer_;

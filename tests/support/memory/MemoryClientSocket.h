@@ -1,7 +1,8 @@
-// An in-memory client socket that keeps every rule of the socket contract, while
-// the test plays the network: it accepts or refuses attempts, answers lookups,
-// delivers bytes, closes or resets. Notifications are delivered through the
-// manual event loop, as the real socket delivers them through the Qt loop.
+// An in-memory client socket for the core's tests, while the test plays the
+// network: it accepts or refuses attempts, answers lookups, delivers bytes,
+// closes or resets. The rules of the socket contract are the base class's; a
+// read notification for bytes left behind comes through the manual event loop,
+// as the real sockets' come through their loops.
 #pragma once
 
 #include <string>
@@ -12,59 +13,53 @@
 
 namespace ringlook::net {
 
-class MemoryClientSocket : public ClientSocket {
+class MemoryClientSocket final : public ClientSocket {
  public:
-  enum class State { Idle, Resolving, Connecting, Connected };
+  using ClientSocket::CurrentState;
+  using ClientSocket::State;
 
   explicit MemoryClientSocket(ui::ManualEventLoop& loop) : loop_(loop) {}
 
-  [[nodiscard]] bool Active() const override { return state_ == State::Connected; }
-  void SetActive(bool active) override;
-  void CancelAttempt() override;
   int SendBytes(std::string_view bytes) override;
   int AvailableBytes() override { return Active() ? static_cast<int>(Waiting()) : 0; }
   int ReadBytes(char* buffer, int count) override;
 
   // The network's side.
-  [[nodiscard]] State CurrentState() const { return state_; }
-  [[nodiscard]] int Attempts() const { return attempts_; }
-  [[nodiscard]] std::string AttemptTarget() const { return attemptTarget_; }
-  void ResolveLookup(const std::string& dottedAddress);
-  void FailLookup(int code);
-  void AcceptConnection();
-  void RefuseConnection(int code);
+  [[nodiscard]] int Attempts() const { return Attempt(); }
+  // The name being looked up, or the dotted address being connected to.
+  [[nodiscard]] const std::string& AttemptTarget() const { return attemptTarget_; }
+  void ResolveLookup(const std::string& dottedAddress) { LookedUp(Attempt(), DottedAddress(dottedAddress)); }
+  void FailLookup(int code) { LookupFailed(Attempt(), code); }
+  void AcceptConnection() { Connected(Attempt()); }
+  void RefuseConnection(int code) { ConnectFailed(Attempt(), code); }
   void Receive(std::string_view bytes);
+  // An orderly close, which the client hears of once it has read every byte.
   void CloseByPeer();
   // A close or read notification carrying an error: the connection stays up.
-  void ErrorNotification(ErrorEvent step, int code);
-  // The next SendBytes fails with code and closes the connection.
+  void ErrorNotification(ErrorEvent step, int code) { PeerError(step, code); }
+  // The connection's next SendBytes fails with code and closes it.
   void FailNextSend(int code) { failSendCode_ = code; }
   // A receive that fails with code and closes the connection.
-  void FailReceive(int code);
+  void FailReceive(int code) { TransferFailed(ErrorEvent::Receive, code); }
   [[nodiscard]] const std::vector<std::string>& Sent() const { return sent_; }
   void ClearSent() { sent_.clear(); }
-  [[nodiscard]] int ReadNotifications() const { return readNotifications_; }
 
  private:
-  void StartAttempt();
-  void Disconnect();
-  void RaiseError(ErrorEvent step, int code);
-  void EndAttemptAfterError(ErrorEvent step, int code);
+  void BeginLookup(const std::string& host) override { attemptTarget_ = host; }
+  void BeginConnect(std::uint32_t address) override;
+  void CloseTransport() override;
   void NotifyRead();
   [[nodiscard]] std::size_t Waiting() const { return inbound_.size() - readAt_; }
-  void DropInbound();
 
   ui::ManualEventLoop& loop_;
-  State state_ = State::Idle;
-  int attempts_ = 0;
   std::string attemptTarget_;
   // Bytes before readAt_ have been read; dropping them only when all are read
   // keeps reading a large text in chunks linear.
   std::string inbound_;
   std::size_t readAt_ = 0;
   bool readArmed_ = true;
+  bool closePending_ = false;
   int failSendCode_ = 0;
-  int readNotifications_ = 0;
   std::vector<std::string> sent_;
 };
 
