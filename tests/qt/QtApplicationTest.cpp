@@ -115,35 +115,13 @@ TEST_F(QtApplicationTest, HelpOpensTheShippedManualAtTheAskedSection) {
   EXPECT_EQ(app_.Help()->Anchor(), "inhoud");
 }
 
-// Whatever a message holds, only a web or mail address reaches the desktop: a
-// message from another user cannot open a file or start a program here.
+// The desktop gets the address the one rule allows, as a URL, and nothing for
+// any other text; the rule's own cases are in the unit tests.
 TEST_F(QtApplicationTest, OpenAddressHandsOnlyWebAndMailAddressesToTheDesktop) {
-  struct Case {
-    const char* clicked;
-    const char* opened;
-  };
-  const Case cases[] = {
-      {"www.test.nl/x?y=1", "http://www.test.nl/x?y=1"},
-      {"https://x.nl/a", "https://x.nl/a"},
-      {"ftp://f.nl/p", "ftp://f.nl/p"},
-      {"mailto:ann@x.nl", "mailto:ann@x.nl"},
-      {"file:///bin/sh", nullptr},
-      {"file://www.x.nl/share/run.exe", nullptr},
-      {"/usr/bin/xterm", nullptr},
-      {"\\\\server\\share\\run.exe", nullptr},
-      {"javascript:alert(1)", nullptr},
-      {"ringlook://bel/0612345678", nullptr},
-      {"vnd.ms-excel:ofe|u|http://x.nl/a.xls", nullptr},
-      {"http:///etc/passwd", nullptr},
-      {"mailto:", nullptr},
-  };
-  DesktopStandIn desktop({"http", "https", "ftp", "mailto", "file", "javascript", "ringlook", "vnd.ms-excel", ""});
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.clicked);
-    desktop.opened.clear();
-    app_.OpenAddress(c.clicked);
-    EXPECT_EQ(desktop.opened, c.opened ? QStringList{c.opened} : QStringList{});
-  }
+  DesktopStandIn desktop({"http", "file"});
+  app_.OpenAddress("www.test.nl/x?y=1");
+  app_.OpenAddress("file:///bin/sh");
+  EXPECT_EQ(desktop.opened, QStringList{"http://www.test.nl/x?y=1"});
 }
 
 }  // namespace

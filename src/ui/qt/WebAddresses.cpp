@@ -3,6 +3,9 @@
 
 #include <QRegularExpression>
 
+#include "messaging/WebAddress.h"
+#include "ui/qt/Cp1252.h"
+
 namespace ringlook::qt {
 
 namespace {
@@ -33,15 +36,8 @@ QList<TextRange> FindWebAddresses(const QString& text) {
 }
 
 QUrl WebAddressUrl(const QString& address) {
-  const QString trimmed = address.trimmed();
-  if (trimmed.startsWith(QStringLiteral("www."), Qt::CaseInsensitive)) {
-    return QUrl(QStringLiteral("http://") + trimmed, QUrl::TolerantMode);
-  }
-  QUrl url(trimmed, QUrl::TolerantMode);
-  const QString scheme = url.scheme().toLower();
-  const bool web = scheme == u"http" || scheme == u"https" || scheme == u"ftp";
-  if ((web && !url.host().isEmpty()) || (scheme == u"mailto" && !url.path().isEmpty())) return url;
-  return {};
+  const std::string opened = WebAddress(ToCp1252(address));
+  return opened.empty() ? QUrl() : QUrl(FromCp1252(opened), QUrl::TolerantMode);
 }
 
 }  // namespace ringlook::qt

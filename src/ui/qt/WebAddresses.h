@@ -17,8 +17,8 @@ struct TextRange {
 // not part of an address.
 QList<TextRange> FindWebAddresses(const QString& text);
 
-// The URL for an address as found above (www. gets http://); an empty URL for
-// anything else, so that no file or program is ever opened.
+// The URL the one rule of WebAddress gives for an address; an empty URL for
+// anything but a web or mail address, so that no file or program is ever opened.
 QUrl WebAddressUrl(const QString& address);
 
 }  // namespace ringlook::qt

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "common/Text.h"
+#include "messaging/WebAddress.h"
 #include "ui/win32/Win32Child.h"
 #include "ui/win32/Win32EventPump.h"
 
@@ -24,23 +25,6 @@ void CopyInto(char (&field)[N], std::string_view text) {
 }
 
 }  // namespace
-
-std::string WebAddress(std::string_view clicked) {
-  const std::string upper = UpperCased(clicked);
-  const auto startsWith = [&upper](std::string_view prefix) {
-    return upper.size() > prefix.size() && upper.compare(0, prefix.size(), prefix) == 0;
-  };
-  // A web address names a host first: "http:///..." would name a path on this machine.
-  for (const std::string_view scheme : {"HTTP://", "HTTPS://", "FTP://"}) {
-    if (startsWith(scheme)) {
-      const char next = upper[scheme.size()];
-      return next != '/' && next != '\\' ? std::string(clicked) : std::string();
-    }
-  }
-  if (startsWith("MAILTO:")) return std::string(clicked);
-  if (startsWith("WWW.")) return "http://" + std::string(clicked);
-  return {};
-}
 
 Win32Application::Win32Application(const Clock& clock) : clock_(clock) {
   const int left = GetSystemMetrics(SM_CXSCREEN) / 2;

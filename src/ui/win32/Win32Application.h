@@ -82,8 +82,4 @@ class Win32Application : public Win32Window, public ui::Application {
   std::string balloonNumber_;
 };
 
-// The address to hand to the shell for a clicked one (www. gets http://); empty
-// for anything but a web or mail address, so that no file or program is opened.
-std::string WebAddress(std::string_view clicked);
-
 }  // namespace ringlook::win32

@@ -1,13 +1,14 @@
-// What a clicked address may hand to the shell: web and mail addresses only,
-// so that a message can never make a click open a file or start a program.
+// What a clicked address may hand on to the desktop or the shell: web and mail
+// addresses only, so that a message can never make a click open a file or
+// start a program.
+#include "messaging/WebAddress.h"
+
 #include <gtest/gtest.h>
 
-#include "ui/win32/Win32Application.h"
-
-namespace ringlook::win32 {
+namespace ringlook {
 namespace {
 
-TEST(WebAddress, OnlyWebAndMailAddressesGoToTheShell) {
+TEST(WebAddress, OnlyWebAndMailAddressesAreOpened) {
   struct Case {
     const char* clicked;
     const char* opened;
@@ -18,13 +19,21 @@ TEST(WebAddress, OnlyWebAndMailAddressesGoToTheShell) {
            {"ftp://ftp.example.nl/x", "ftp://ftp.example.nl/x"},
            {"mailto:jan@example.nl", "mailto:jan@example.nl"},
            {"www.example.com", "http://www.example.com"},
+           {" www.test.nl/a\n", "http://www.test.nl/a"},
            {"file:///C:/Windows/System32/calc.exe", ""},
+           {"file:///etc/passwd", ""},
+           {"/usr/bin/xterm", ""},
+           {"file://www.x.nl/share/run.exe", ""},
+           {"javascript:alert(1)", ""},
+           {"ringlook://bel/0612345678", ""},
+           {"vnd.ms-excel:ofe|u|http://x.nl/a.xls", ""},
            {"C:\\Windows\\System32\\calc.exe", ""},
            {"\\\\server\\share\\run.bat", ""},
            {"notes://server/db", ""},
            {"http://", ""},
            {"http:///C:/Windows/System32/calc.exe", ""},
            {"ftp://\\\\server\\share", ""},
+           {"mailto:", ""},
            {"www.", ""},
            {"", ""},
        }) {
@@ -33,4 +42,4 @@ TEST(WebAddress, OnlyWebAndMailAddressesGoToTheShell) {
 }
 
 }  // namespace
-}  // namespace ringlook::win32
+}  // namespace ringlook
