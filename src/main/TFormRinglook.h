@@ -19,6 +19,7 @@
 #include "ports/SettingsStore.h"
 #include "ui/Application.h"
 #include "ui/WindowControls.h"
+#include "ui/WindowDefinitions.h"
 
 namespace ringlook {
 
@@ -30,15 +31,15 @@ class TFormMSG;
 inline constexpr std::string_view kVersion = "v2.54";
 inline constexpr std::string_view kApplicationTitle = "Ringlook";
 inline constexpr std::string_view kSettingsKey = "\\Software\\Ringlook";
-inline constexpr int kHelpContext = 100;
-inline constexpr std::string_view kHelpTopic = "Imported_Topic1";
+inline constexpr int kHelpContext = ui::definitions::help::kMainWindowContext;
+inline constexpr std::string_view kHelpTopic = ui::definitions::help::kMainWindowTopic;
 
 // Status texts; their leading blanks are spacing inside the panels.
 namespace status {
-inline constexpr std::string_view kNotConnected = "  Geen verbinding";
+inline constexpr std::string_view kNotConnected = ui::definitions::main_window::kStatusPanels[0].startText;
 inline constexpr std::string_view kConnecting = "  Verbinding maken...";
 inline constexpr std::string_view kConnected = "   Verbonden";
-inline constexpr std::string_view kHelp = "      F1 = Help";
+inline constexpr std::string_view kHelp = ui::definitions::main_window::kStatusPanels[2].startText;
 inline constexpr std::string_view kErrorPrefix = "Error : ";
 }  // namespace status
 

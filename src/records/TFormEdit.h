@@ -10,10 +10,11 @@
 
 #include "net/Messages.h"
 #include "ui/WindowControls.h"
+#include "ui/WindowDefinitions.h"
 
 namespace ringlook {
 
-inline constexpr std::string_view kEditCaption = "Wijzigen";
+inline constexpr std::string_view kEditCaption = ui::definitions::edit_dialog::kForm.caption;
 inline constexpr std::string_view kAddCaption = "Toevoegen";
 
 class TFormEdit {

@@ -5,6 +5,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "ui/WindowDefinitions.h"
+#include "ui/qt/Cp1252.h"
 #include "ui/qt/Fonts.h"
 #include "ui/qt/LayoutNaming.h"
 #include "ui/qt/QtButton.h"
@@ -25,33 +27,40 @@ constexpr Qt::WindowFlags kCloseBoxOnly =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 constexpr Qt::WindowFlags kNoCaptionButtons = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
-std::unique_ptr<QtDialogForm> Dialog(const char* name, const QString& caption, Qt::WindowFlags flags) {
+std::unique_ptr<QtDialogForm> Dialog(const ui::definitions::FormDefinition& definition, Qt::WindowFlags flags) {
   auto dialog = std::make_unique<QtDialogForm>(flags);
-  Name(dialog.get(), name);
-  dialog->setWindowTitle(caption);
+  Name(dialog.get(), definition.name);
+  dialog->setWindowTitle(FromCp1252(definition.caption));
   dialog->setModal(true);
   return dialog;
 }
 
-QLabel* Label(QWidget* parent, const char* name, const QString& caption) {
-  return Name(new QLabel(caption, parent), name, caption.trimmed());
+QString CaptionOf(const ui::definitions::Captioned& control) { return FromCp1252(control.caption); }
+
+QLabel* Label(QWidget* parent, const ui::definitions::Captioned& label) {
+  return Name(new QLabel(CaptionOf(label), parent), label.name, CaptionOf(label).trimmed());
+}
+
+// A button or check box, named for a screen reader by its caption.
+template <typename Control>
+Control* Captioned(QWidget* parent, const ui::definitions::Captioned& control) {
+  return Name(new Control(parent, CaptionOf(control)), control.name, CaptionOf(control));
 }
 
 }  // namespace
 
 void QtWindows::BuildFormSetup() {
-  setupForm_ = Dialog("FormSetup", QStringLiteral("Instellingen"), kCloseBoxOnly);
+  using namespace ui::definitions::setup_dialog;
+  setupForm_ = Dialog(kForm, kCloseBoxOnly);
   QtDialogForm* form = setupForm_.get();
   // Created in tab order: the server field gets the focus although the name stands above it.
-  auto* edit1 = Name(new QtEdit(form), "Edit1", QStringLiteral("Ringlook Server IP"));
-  auto* edit2 = Name(new QtEdit(form), "Edit2", QStringLiteral("Naam"));
-  auto* checkBox1 = Name(new QtCheckBox(form, QStringLiteral("Start Ringlook automatisch bij het opstarten")),
-                         "CheckBox1", QStringLiteral("Start Ringlook automatisch bij het opstarten"));
-  auto* checkBox2 = Name(new QtCheckBox(form, QStringLiteral("Popup bij iedere beller")), "CheckBox2",
-                         QStringLiteral("Popup bij iedere beller"));
-  auto* button1 = Name(new QtButton(form, QStringLiteral("Ok")), "Button1", QStringLiteral("Ok"));
-  QLabel* label2 = Label(form, "Label2", QStringLiteral("Naam"));
-  QLabel* label1 = Label(form, "Label1", QStringLiteral("Ringlook Server IP"));
+  auto* edit1 = Name(new QtEdit(form), "Edit1", CaptionOf(kLabel1));
+  auto* edit2 = Name(new QtEdit(form), "Edit2", CaptionOf(kLabel2));
+  auto* checkBox1 = Captioned<QtCheckBox>(form, kCheckBox1);
+  auto* checkBox2 = Captioned<QtCheckBox>(form, kCheckBox2);
+  auto* button1 = Captioned<QtButton>(form, kButton1);
+  QLabel* label2 = Label(form, kLabel2);
+  QLabel* label1 = Label(form, kLabel1);
   label2->setBuddy(edit2);
   label1->setBuddy(edit1);
   edit1->setMinimumWidth(260);
@@ -80,17 +89,18 @@ void QtWindows::BuildFormSetup() {
 }
 
 void QtWindows::BuildFormEdit() {
-  editForm_ = Dialog("FormEdit", QStringLiteral("Wijzigen"), kCloseBoxOnly);
+  using namespace ui::definitions::edit_dialog;
+  editForm_ = Dialog(kForm, kCloseBoxOnly);
   QtDialogForm* form = editForm_.get();
   auto* panel1 = Name(new QtPanel(form), "Panel1");
   panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   panel1->setFont(SansFont(13));
-  QLabel* label1 = Label(panel1, "Label1", QStringLiteral("Naam    :"));
-  auto* edit1 = Name(new QtEdit(panel1, 37), "Edit1", QStringLiteral("Naam"));
-  QLabel* label2 = Label(panel1, "Label2", QStringLiteral("Nummer :"));
+  QLabel* label1 = Label(panel1, kLabel1);
+  auto* edit1 = Name(new QtEdit(panel1, kNameLimit), "Edit1", QStringLiteral("Naam"));
+  QLabel* label2 = Label(panel1, kLabel2);
   auto* edit2 = Name(new QtEdit(panel1), "Edit2", QStringLiteral("Nummer"));
-  auto* checkBox1 = Name(new QtCheckBox(panel1, QStringLiteral("Alert")), "CheckBox1", QStringLiteral("Alert"));
-  auto* memo1 = Name(new QtMemo(panel1, 1024), "Memo1", QStringLiteral("Notitie"));
+  auto* checkBox1 = Captioned<QtCheckBox>(panel1, kCheckBox1);
+  auto* memo1 = Name(new QtMemo(panel1, kNoteLimit), "Memo1", QStringLiteral("Notitie"));
   label1->setBuddy(edit1);
   label2->setBuddy(edit2);
   edit2->SetReadOnly(true);
@@ -108,8 +118,8 @@ void QtWindows::BuildFormEdit() {
   grid->addWidget(memo1, 2, 0, 1, 3);
   grid->setColumnStretch(1, 1);
 
-  auto* button1 = Name(new QtButton(form, QStringLiteral("Annuleren")), "Button1", QStringLiteral("Annuleren"));
-  auto* button2 = Name(new QtButton(form, QStringLiteral("Ok")), "Button2", QStringLiteral("Ok"));
+  auto* button1 = Captioned<QtButton>(form, kButton1);
+  auto* button2 = Captioned<QtButton>(form, kButton2);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   buttons->addWidget(button1);
@@ -119,22 +129,25 @@ void QtWindows::BuildFormEdit() {
   column->setContentsMargins(10, 10, 10, 10);
   column->addWidget(panel1);
   column->addLayout(buttons);
-  form->resize(380, 280);
-  form->setFixedSize(form->sizeHint().expandedTo(QSize(380, 280)));
+  // A little taller than designed, for the room Qt's fields take in the panel.
+  const QSize designed(kForm.width, kForm.height + 18);
+  form->resize(designed);
+  form->setFixedSize(form->sizeHint().expandedTo(designed));
 
   formEdit_.reset(new ui::FormEditControls{*form, *edit1, *edit2, *checkBox1, *memo1, *button1, *button2});
 }
 
 void QtWindows::BuildFormSentMSG() {
-  sentMSGForm_ = Dialog("FormSentMSG", QStringLiteral("Verstuur bericht"), kNoCaptionButtons);
+  using namespace ui::definitions::send_dialog;
+  sentMSGForm_ = Dialog(kForm, kNoCaptionButtons);
   QtDialogForm* form = sentMSGForm_.get();
   auto* strip = new QWidget(form);
-  QLabel* label1 = Label(strip, "Label1", QStringLiteral("Naar :"));
+  QLabel* label1 = Label(strip, kLabel1);
   auto* comboBox1 = Name(new QtComboBox(strip), "ComboBox1", QStringLiteral("Naar"));
-  auto* memo1 = Name(new QtMemo(form, 400), "Memo1", QStringLiteral("Bericht"));
+  auto* memo1 = Name(new QtMemo(form, kMessageLimit), "Memo1", QStringLiteral("Bericht"));
   auto* bottom = new QWidget(form);
-  auto* button1 = Name(new QtButton(bottom, QStringLiteral("Annuleren")), "Button1", QStringLiteral("Annuleren"));
-  auto* button2 = Name(new QtButton(bottom, QStringLiteral("Versturen")), "Button2", QStringLiteral("Versturen"));
+  auto* button1 = Captioned<QtButton>(bottom, kButton1);
+  auto* button2 = Captioned<QtButton>(bottom, kButton2);
   label1->setBuddy(comboBox1);
   comboBox1->setFont(FixedPitchFont(13));
   comboBox1->setMaxVisibleItems(12);
@@ -143,7 +156,7 @@ void QtWindows::BuildFormSentMSG() {
 
   // A top strip 41 pixels high, the message 346 x 135 under it, the buttons below.
   strip->setFixedHeight(41);
-  bottom->setFixedHeight(220 - 41 - 135);
+  bottom->setFixedHeight(kForm.height - 41 - 135);
   auto* top = new QHBoxLayout(strip);
   top->setContentsMargins(8, 0, 8, 0);
   top->addWidget(label1);
@@ -160,19 +173,20 @@ void QtWindows::BuildFormSentMSG() {
   column->addWidget(strip);
   column->addWidget(memo1);
   column->addWidget(bottom);
-  form->setFixedSize(346, 220);
+  form->setFixedSize(kForm.width, kForm.height);
 
   formSentMSG_.reset(new ui::FormSentMSGControls{*form, *comboBox1, *memo1, *button1, *button2});
 }
 
 void QtWindows::BuildFormMSG() {
-  msgForm_ = Dialog("FormMSG", QStringLiteral("Berichten"), kNoCaptionButtons | Qt::WindowStaysOnTopHint);
+  using namespace ui::definitions::messages_window;
+  msgForm_ = Dialog(kForm, kNoCaptionButtons | Qt::WindowStaysOnTopHint);
   QtDialogForm* form = msgForm_.get();
-  auto* richOntvang = Name(new QtRichView(form), "RichOntvang", QStringLiteral("Berichten"));
+  auto* richOntvang = Name(new QtRichView(form), "RichOntvang", FromCp1252(kForm.caption));
   auto* bottom = new QWidget(form);
-  auto* button3 = Name(new QtButton(bottom, QStringLiteral("Wissen")), "Button3", QStringLiteral("Wissen"));
-  auto* button2 = Name(new QtButton(bottom, QStringLiteral("Beantwoorden")), "Button2", QStringLiteral("Beantwoorden"));
-  auto* button1 = Name(new QtButton(bottom, QStringLiteral("Sluiten")), "Button1", QStringLiteral("Sluiten"));
+  auto* button3 = Captioned<QtButton>(bottom, kButton3);
+  auto* button2 = Captioned<QtButton>(bottom, kButton2);
+  auto* button1 = Captioned<QtButton>(bottom, kButton1);
   richOntvang->setFont(SansFont(13));
   richOntvang->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   // The grey of scroll bars, which styles paint in the button colour.
@@ -180,8 +194,9 @@ void QtWindows::BuildFormMSG() {
   grey.setColor(QPalette::Base, grey.color(QPalette::Button));
   richOntvang->setPalette(grey);
 
-  auto* popupKopieer = Name(new QMenu(richOntvang), "PopupKopieer");
-  auto* kopieerenCTRLC1 = Name(new QtMenuItem(popupKopieer, QStringLiteral("&Kopieer     CTRL-C")), "KopieerenCTRLC1");
+  auto* popupKopieer = Name(new QMenu(richOntvang), kPopupMenuName);
+  const ui::definitions::MenuEntry& copy = kPopupKopieer.front();
+  auto* kopieerenCTRLC1 = Name(new QtMenuItem(popupKopieer, FromCp1252(copy.caption)), copy.name);
   popupKopieer->addAction(kopieerenCTRLC1);
   richOntvang->setContextMenuPolicy(Qt::CustomContextMenu);
   QObject::connect(richOntvang, &QWidget::customContextMenuRequested, [richOntvang, popupKopieer](const QPoint& at) {
@@ -191,7 +206,7 @@ void QtWindows::BuildFormMSG() {
   new QShortcut(QKeySequence::Copy, richOntvang, kopieerenCTRLC1, &QAction::trigger, Qt::WidgetShortcut);
 
   // The view fills the top, 479 x 155; the buttons stand in the 36 pixels below it.
-  richOntvang->setFixedHeight(155);
+  richOntvang->setFixedHeight(kForm.height - 36);
   bottom->setFixedHeight(36);
   auto* buttons = new QHBoxLayout(bottom);
   buttons->setContentsMargins(4, 0, 4, 0);
@@ -204,7 +219,7 @@ void QtWindows::BuildFormMSG() {
   column->setSpacing(0);
   column->addWidget(richOntvang);
   column->addWidget(bottom);
-  form->setFixedSize(479, 191);
+  form->setFixedSize(kForm.width, kForm.height);
 
   formMSG_.reset(new ui::FormMSGControls{*form, *richOntvang, *button1, *button2, *button3, *kopieerenCTRLC1});
 }

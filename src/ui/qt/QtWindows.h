@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "ui/WindowControls.h"
+#include "ui/WindowDefinitions.h"
 #include "ui/qt/QtDialogForm.h"
 #include "ui/qt/QtMainForm.h"
 #include "ui/qt/QtTimer.h"
@@ -45,9 +46,9 @@ class QtWindows {
   void BuildFormSentMSG();
   void BuildFormMSG();
 
-  QtTimer timer1_{420000, false};
-  QtTimer timer2_{240000, true};
-  QtTimer timer3_{60000, true};
+  QtTimer timer1_{ui::definitions::main_window::kTimer1.intervalMs, ui::definitions::main_window::kTimer1.enabled};
+  QtTimer timer2_{ui::definitions::main_window::kTimer2.intervalMs, ui::definitions::main_window::kTimer2.enabled};
+  QtTimer timer3_{ui::definitions::main_window::kTimer3.intervalMs, ui::definitions::main_window::kTimer3.enabled};
 
   std::unique_ptr<QtMainForm> mainForm_;
   std::unique_ptr<QtDialogForm> setupForm_;

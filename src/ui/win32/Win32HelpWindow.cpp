@@ -3,6 +3,7 @@
 
 #include <richedit.h>
 
+#include "ui/WindowDefinitions.h"
 #include "ui/win32/Fonts.h"
 #include "ui/win32/ManualText.h"
 #include "ui/win32/Win32Child.h"
@@ -11,9 +12,7 @@ namespace ringlook::win32 {
 
 namespace {
 
-constexpr int kMainWindowContext = 100;
-constexpr char kContentsAnchor[] = "inhoud";
-constexpr char kMainWindowAnchor[] = "hoofdvenster";
+using namespace ui::definitions::help;
 
 std::string_view ManualHtml() {
   HMODULE program = GetModuleHandleA(nullptr);
@@ -26,9 +25,9 @@ std::string_view ManualHtml() {
 }  // namespace
 
 Win32HelpWindow::Win32HelpWindow() {
-  const int left = (GetSystemMetrics(SM_CXSCREEN) - 560) / 2;
-  const int top = (GetSystemMetrics(SM_CYSCREEN) - 480) / 2;
-  CreateHandle(0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, "Ringlook Help", RECT{left, top, left + 560, top + 480},
+  const int left = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
+  const int top = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
+  CreateHandle(0, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, kCaption, RECT{left, top, left + kWidth, top + kHeight},
                nullptr);
   SetName(Handle(), "HelpWindow");
   SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(SansFont(13)), FALSE);

@@ -2,16 +2,18 @@
 // dialogs are built in Win32DialogWindows.cpp.
 #include "ui/win32/Win32Windows.h"
 
+#include <map>
+#include <string_view>
+#include <vector>
+
 #include "ui/win32/Fonts.h"
 
 namespace ringlook::win32 {
 
 namespace {
 
-constexpr int kDesignWidth = 525;
-constexpr int kDesignHeight = 221;
-constexpr int kSearchBarHeight = 32;
-constexpr int kListBevel = 8;
+using namespace ui::definitions::main_window;
+
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW;
 
 SIZE ClientOf(int outerWidth, int outerHeight, DWORD style) {
@@ -33,9 +35,9 @@ Win32Windows::Win32Windows(HWND owner) {
 Win32Windows::~Win32Windows() = default;
 
 void Win32Windows::BuildFormRinglook(HWND owner) {
-  const SIZE client = ClientOf(kDesignWidth, kDesignHeight, kMainStyle);
+  const SIZE client = ClientOf(kForm.width, kForm.height, kMainStyle);
   mainForm_ =
-      std::make_unique<Win32Form>(owner, "FormRinglook", "Ringlook", kMainStyle, 0, client.cx, client.cy, 114, 131);
+      std::make_unique<Win32Form>(owner, kForm.name, kForm.caption, kMainStyle, 0, client.cx, client.cy, kLeft, kTop);
   const HWND form = mainForm_->Handle();
   SendMessageA(form, WM_SETFONT, reinterpret_cast<WPARAM>(SansFont(11)), FALSE);
 
@@ -43,16 +45,17 @@ void Win32Windows::BuildFormRinglook(HWND owner) {
   const HWND bar = panel2_->Handle();
   // The designed places, unless a wider font needs a control pushed right to
   // keep its neighbour's caption whole.
-  const int labelRight = 16 + TextWidth(form, "Zoeken naar ");
-  const int edit1Left = std::max(82, labelRight + 3);
-  const int button2Left = edit1Left + 185 + 4;
-  Make<Win32Label>(bar, "Label1", "Zoeken naar ", RECT{16, 9, labelRight, 23});
-  auto& edit1 = Make<Win32Edit>(bar, "Edit1", RECT{edit1Left, 5, edit1Left + 185, 5 + 21});
-  // FormShow places it against the right edge.
+  const int labelRight = kLabel1Left + TextWidth(form, kLabel1.caption);
+  const int edit1Left = std::max(kEdit1Left, labelRight + 3);
+  const int button2Left = std::max(kButton2Left, edit1Left + kEdit1Width + 4);
+  Make<Win32Label>(bar, kLabel1.name, kLabel1.caption, RECT{kLabel1Left, 9, labelRight, 23});
+  auto& edit1 = Make<Win32Edit>(bar, "Edit1", RECT{edit1Left, 5, edit1Left + kEdit1Width, 5 + 21});
   auto& button1 =
-      Make<Win32Button>(bar, "Button1", "Sluiten", RECT{441, 4, 441 + ButtonWidth(form, "Sluiten", 49), 28});
-  auto& button2 = Make<Win32Button>(bar, "Button2", "Nu zoeken",
-                                    RECT{button2Left, 4, button2Left + ButtonWidth(form, "Nu zoeken", 66), 28});
+      Make<Win32Button>(bar, kButton1.name, kButton1.caption,
+                        RECT{kButton1Left, 4, kButton1Left + ButtonWidth(form, kButton1.caption, kButton1Width), 28});
+  auto& button2 =
+      Make<Win32Button>(bar, kButton2.name, kButton2.caption,
+                        RECT{button2Left, 4, button2Left + ButtonWidth(form, kButton2.caption, kButton2Width), 28});
   ShowWindow(bar, SW_HIDE);
 
   panel1_ = std::make_unique<Win32Panel>(form, "Panel1", RECT{0, 0, client.cx, client.cy}, kListBevel);
@@ -63,34 +66,29 @@ void Win32Windows::BuildFormRinglook(HWND owner) {
                TRUE);
   };
 
-  statusBar1_ = &Make<Win32StatusBar>(form, "StatusBar1", std::vector<int>{90, 235, 50});
-  statusBar1_->SetPanelText(0, "  Geen verbinding");
-  statusBar1_->SetPanelText(1, "  Aantal (vandaag)  :");
-  statusBar1_->SetPanelText(2, "      F1 = Help");
+  std::vector<int> widths;
+  for (const ui::definitions::StatusPanel& panel : kStatusPanels) widths.push_back(panel.width);
+  statusBar1_ = &Make<Win32StatusBar>(form, "StatusBar1", widths);
+  for (int i = 0; i < static_cast<int>(kStatusPanels.size()); ++i) {
+    statusBar1_->SetPanelText(i, kStatusPanels[static_cast<std::size_t>(i)].startText);
+  }
   statusBar1_->WidenToTexts();
 
-  popupMenu1_ = std::make_unique<Win32PopupMenu>("PopupMenu1");
-  Win32PopupMenu& menu = *popupMenu1_;
-  auto& find1 = menu.Add("Find1", "Zoeken");
-  menu.Add("N3", "-");
-  auto& addnumber1 = menu.Add("Addnumber1", "Nummer toevoegen", false);
-  auto& deletenumber1 = menu.Add("Deletenumber1", "Verwijder nummer", false);
-  auto& n1 = menu.Add("N1", "-", false);
-  auto& sentmassage1 = menu.Add("Sentmassage1", "Verstuur bericht");
-  auto& viewMessages1 = menu.Add("ViewMessages1", "Toon berichten");
-  menu.Add("N2", "-");
-  auto& setup1 = menu.Add("Setup1", "Instellingen");
-  menu.Add("N4", "-");
-  auto& help1 = menu.Add("Help1", "Help");
+  popupMenu1_ = std::make_unique<Win32PopupMenu>(kPopupMenuName);
+  std::map<std::string_view, Win32MenuItem*> items;
+  for (const ui::definitions::MenuEntry& entry : kPopupMenu1) {
+    items[entry.name] = &popupMenu1_->Add(entry.name, entry.caption, entry.visible);
+  }
   mainForm_->SetContextMenu(popupMenu1_.get());
 
   panel2_->OnLayout = [this] { LayOutFormRinglook(); };
   mainForm_->OnLayout = [this] { LayOutFormRinglook(); };
   LayOutFormRinglook();
 
-  formRinglook_.reset(new ui::FormRinglookControls{*mainForm_, *listBox1_, *panel2_, edit1, button1, button2,
-                                                   *statusBar1_, find1, addnumber1, deletenumber1, n1, sentmassage1,
-                                                   viewMessages1, setup1, help1, timer1_, timer2_, timer3_});
+  formRinglook_.reset(new ui::FormRinglookControls{
+      *mainForm_, *listBox1_, *panel2_, edit1, button1, button2, *statusBar1_, *items["Find1"], *items["Addnumber1"],
+      *items["Deletenumber1"], *items["N1"], *items["Sentmassage1"], *items["ViewMessages1"], *items["Setup1"],
+      *items["Help1"], timer1_, timer2_, timer3_});
 }
 
 void Win32Windows::LayOutFormRinglook() {

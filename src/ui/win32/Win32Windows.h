@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/WindowControls.h"
+#include "ui/WindowDefinitions.h"
 #include "ui/win32/Win32Button.h"
 #include "ui/win32/Win32ComboBox.h"
 #include "ui/win32/Win32Edit.h"
@@ -61,9 +62,9 @@ class Win32Windows {
     return made;
   }
 
-  Win32Timer timer1_{420000, false};
-  Win32Timer timer2_{240000, true};
-  Win32Timer timer3_{60000, true};
+  Win32Timer timer1_{ui::definitions::main_window::kTimer1.intervalMs, ui::definitions::main_window::kTimer1.enabled};
+  Win32Timer timer2_{ui::definitions::main_window::kTimer2.intervalMs, ui::definitions::main_window::kTimer2.enabled};
+  Win32Timer timer3_{ui::definitions::main_window::kTimer3.intervalMs, ui::definitions::main_window::kTimer3.enabled};
 
   std::unique_ptr<Win32Form> mainForm_;
   std::unique_ptr<Win32Form> setupForm_;

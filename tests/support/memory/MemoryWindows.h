@@ -3,35 +3,43 @@
 // headless runs.
 #pragma once
 
+#include <utility>
+
 #include "memory/ManualEventLoop.h"
 #include "memory/MemoryControls.h"
 #include "memory/MemoryForm.h"
 #include "ui/WindowControls.h"
+#include "ui/WindowDefinitions.h"
 
 namespace ringlook::ui {
 
+namespace main_window = definitions::main_window;
+
 struct MemoryFormRinglook {
   explicit MemoryFormRinglook(ManualEventLoop& loop)
-      : Timer1(loop, 420000, false), Timer2(loop, 240000, true), Timer3(loop, 60000, true) {
+      : Timer1(loop, main_window::kTimer1.intervalMs, main_window::kTimer1.enabled),
+        Timer2(loop, main_window::kTimer2.intervalMs, main_window::kTimer2.enabled),
+        Timer3(loop, main_window::kTimer3.intervalMs, main_window::kTimer3.enabled) {
     Panel2.SetVisible(false);
-    Addnumber1.SetVisible(false);
-    Deletenumber1.SetVisible(false);
-    N1.SetVisible(false);
-    StatusBar1.SetPanelText(0, "  Geen verbinding");
-    StatusBar1.SetPanelText(1, "  Aantal (vandaag)  :");
-    StatusBar1.SetPanelText(2, "      F1 = Help");
+    for (auto [item, name] :
+         {std::pair{&Addnumber1, "Addnumber1"}, std::pair{&Deletenumber1, "Deletenumber1"}, std::pair{&N1, "N1"}}) {
+      item->SetVisible(definitions::VisibleAtStart(main_window::kPopupMenu1, name));
+    }
+    for (int i = 0; i < static_cast<int>(main_window::kStatusPanels.size()); ++i) {
+      StatusBar1.SetPanelText(i, main_window::kStatusPanels[static_cast<std::size_t>(i)].startText);
+    }
   }
   FormRinglookControls Controls() {
     return {Self,          ListBox1, Panel2,       Edit1,         Button1, Button2, StatusBar1, Find1,  Addnumber1,
             Deletenumber1, N1,       Sentmassage1, ViewMessages1, Setup1,  Help1,   Timer1,     Timer2, Timer3};
   }
 
-  MemoryForm Self{"Ringlook", 525, 221};
+  MemoryForm Self{main_window::kForm.caption, main_window::kForm.width, main_window::kForm.height};
   MemoryListBox ListBox1;
   MemoryPanel Panel2;
   MemoryEdit Edit1;
-  MemoryButton Button1{0, 49};
-  MemoryButton Button2{271, 66};
+  MemoryButton Button1{0, main_window::kButton1Width};
+  MemoryButton Button2{main_window::kButton2Left, main_window::kButton2Width};
   MemoryStatusBar StatusBar1;
   MemoryMenuItem Find1, Addnumber1, Deletenumber1, N1, Sentmassage1, ViewMessages1, Setup1, Help1;
   ManualTimer Timer1;
@@ -42,7 +50,7 @@ struct MemoryFormRinglook {
 struct MemoryFormSetup {
   FormSetupControls Controls() { return {Self, Edit1, Edit2, CheckBox1, CheckBox2, Button1}; }
 
-  MemoryForm Self{"Instellingen"};
+  MemoryForm Self{definitions::setup_dialog::kForm.caption};
   MemoryEdit Edit1;
   MemoryEdit Edit2;
   MemoryCheckBox CheckBox1;
@@ -53,11 +61,11 @@ struct MemoryFormSetup {
 struct MemoryFormEdit {
   FormEditControls Controls() { return {Self, Edit1, Edit2, CheckBox1, Memo1, Button1, Button2}; }
 
-  MemoryForm Self{"Wijzigen"};
-  MemoryEdit Edit1{37};
+  MemoryForm Self{definitions::edit_dialog::kForm.caption};
+  MemoryEdit Edit1{definitions::edit_dialog::kNameLimit};
   MemoryEdit Edit2;
   MemoryCheckBox CheckBox1;
-  MemoryMemo Memo1{1024};
+  MemoryMemo Memo1{definitions::edit_dialog::kNoteLimit};
   MemoryButton Button1;
   MemoryButton Button2;
 };
@@ -65,9 +73,10 @@ struct MemoryFormEdit {
 struct MemoryFormSentMSG {
   FormSentMSGControls Controls() { return {Self, ComboBox1, Memo1, Button1, Button2}; }
 
-  MemoryForm Self{"Verstuur bericht", 346, 220};
+  MemoryForm Self{definitions::send_dialog::kForm.caption, definitions::send_dialog::kForm.width,
+                  definitions::send_dialog::kForm.height};
   MemoryComboBox ComboBox1;
-  MemoryMemo Memo1{400};
+  MemoryMemo Memo1{definitions::send_dialog::kMessageLimit};
   MemoryButton Button1;
   MemoryButton Button2;
 };
@@ -75,7 +84,8 @@ struct MemoryFormSentMSG {
 struct MemoryFormMSG {
   FormMSGControls Controls() { return {Self, RichOntvang, Button1, Button2, Button3, KopieerenCTRLC1}; }
 
-  MemoryForm Self{"Berichten", 479, 191};
+  MemoryForm Self{definitions::messages_window::kForm.caption, definitions::messages_window::kForm.width,
+                  definitions::messages_window::kForm.height};
   MemoryRichView RichOntvang;
   MemoryButton Button1;
   MemoryButton Button2;
