@@ -1,6 +1,8 @@
-// The five windows as built for the program: names, captions, limits, states,
-// tab orders, menus and window kinds, checked on the real widgets.
+// The five windows as built for the program, on the real widgets: the window
+// definitions' table test, and what is Qt's own: places, tab orders, fonts,
+// window kinds, keys, typing against the limits and the menus' opening.
 #include <gtest/gtest.h>
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +17,13 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "WindowsContract.h"
+#include "ui/qt/Cp1252.h"
 #include "ui/qt/QtStatusBar.h"
 #include "ui/qt/QtWindows.h"
 
@@ -44,6 +53,52 @@ QString AccessibleName(QWidget& widget) {
   return QAccessible::queryAccessibleInterface(&widget)->text(QAccessible::Name);
 }
 
+// What the user sees of the windows, read from the widgets by name.
+class QtBuiltWindows final : public ringlook::testing::BuiltWindows {
+ public:
+  const ui::FormRinglookControls& FormRinglook() override { return windows_.FormRinglook(); }
+  std::string NameOf(const char* form) override { return Form(form).objectName().toStdString(); }
+  std::string CaptionOf(const char* form) override { return qt::ToCp1252(Form(form).windowTitle()); }
+  std::string CaptionOf(const char* form, const char* control) override {
+    QWidget& widget = Child(Form(form), control);
+    if (auto* label = qobject_cast<QLabel*>(&widget)) return qt::ToCp1252(label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) return qt::ToCp1252(button->text());
+    return "(no caption)";
+  }
+  // As typed: one more character than any field takes.
+  int LimitOf(const char* form, const char* control) override {
+    QWidget& field = Child(Form(form), control);
+    QTest::keyClicks(&field, QString(1025, QLatin1Char('m')));
+    auto* edit = dynamic_cast<ui::Edit*>(&field);
+    return edit == nullptr ? -1 : static_cast<int>(edit->Text().size());
+  }
+  std::vector<ringlook::testing::ShownEntry> MenuOf(const char* form, const char* menu) override {
+    std::vector<ringlook::testing::ShownEntry> entries;
+    for (const QAction* action : Child<QMenu>(Form(form), menu).actions()) {
+      entries.push_back({action->objectName().toStdString(), action->isSeparator() ? "-" : qt::ToCp1252(action->text()),
+                         action->isVisible()});
+    }
+    return entries;
+  }
+
+ private:
+  QWidget& Form(std::string_view name) {
+    namespace definitions = ui::definitions;
+    if (name == definitions::setup_dialog::kForm.name) return windows_.SetupForm();
+    if (name == definitions::edit_dialog::kForm.name) return windows_.EditForm();
+    if (name == definitions::send_dialog::kForm.name) return windows_.SentMSGForm();
+    if (name == definitions::messages_window::kForm.name) return windows_.MSGForm();
+    return windows_.MainForm();
+  }
+
+  qt::QtWindows windows_;
+};
+
+using ringlook::testing::WindowsContract;
+INSTANTIATE_TEST_SUITE_P(Qt, WindowsContract,
+                         ::testing::Values(ringlook::testing::FrontEnd{
+                             "Qt", [] { return std::make_unique<QtBuiltWindows>(); }}));
+
 class QtWindowsTest : public ::testing::Test {
  protected:
   qt::QtWindows windows_;
@@ -51,17 +106,13 @@ class QtWindowsTest : public ::testing::Test {
 
 TEST_F(QtWindowsTest, MainWindowLayout) {
   qt::QtMainForm& form = windows_.MainForm();
-  EXPECT_EQ(form.objectName(), "FormRinglook");
-  EXPECT_EQ(form.Caption(), "Ringlook");
   EXPECT_EQ(form.size(), QSize(525, 221));
   EXPECT_EQ(&windows_.FormRinglook().Self, &form);
 
   auto& panel2 = Child(form, "Panel2");
-  EXPECT_FALSE(windows_.FormRinglook().Panel2.Visible());
   EXPECT_EQ(panel2.height(), 32);
   // At the designed places, or further right where the desktop font needs the room.
   auto& label1 = Child<QLabel>(panel2, "Label1");
-  EXPECT_EQ(label1.text(), "Zoeken naar ");
   EXPECT_EQ(label1.x(), 16);
   const QRect edit1 = Child(panel2, "Edit1").geometry();
   EXPECT_GE(edit1.left(), std::max(82, label1.x() + label1.fontMetrics().horizontalAdvance(label1.text())));
@@ -69,7 +120,6 @@ TEST_F(QtWindowsTest, MainWindowLayout) {
   EXPECT_GE(Child(panel2, "Button2").geometry().left(), std::max(271, edit1.right()));
   EXPECT_GE(Child(panel2, "Button2").width(), 66);
   EXPECT_GE(windows_.FormRinglook().Button1.Width(), 49);
-  EXPECT_EQ(AccessibleName(Child(panel2, "Button2")), "Nu zoeken");
   EXPECT_EQ(TabOrder(form), (QStringList{"Edit1", "Button1", "Button2", "ListBox1"}));
 
   auto& list = Child<QListView>(Child(form, "Panel1"), "ListBox1");
@@ -79,9 +129,6 @@ TEST_F(QtWindowsTest, MainWindowLayout) {
   const auto& bar = static_cast<const qt::QtStatusBar&>(windows_.FormRinglook().StatusBar1);
   EXPECT_EQ(bar.height(), 19);
   ASSERT_EQ(bar.PanelCount(), 3);
-  EXPECT_EQ(bar.PanelText(0), "  Geen verbinding");
-  EXPECT_EQ(bar.PanelText(1), "  Aantal (vandaag)  :");
-  EXPECT_EQ(bar.PanelText(2), "      F1 = Help");
   form.show();
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(bar.PanelBevel(i), ui::Bevel::Lowered);
@@ -94,18 +141,9 @@ TEST_F(QtWindowsTest, MainWindowLayout) {
   EXPECT_GE(bar.PanelLabel(2).x() - bar.PanelLabel(1).x(), 235);
 }
 
-TEST_F(QtWindowsTest, ContextMenuHasItsItemsInOrderAndOpensOverTheListAndTheStatusBar) {
+TEST_F(QtWindowsTest, ContextMenuOpensOverTheListAndTheStatusBar) {
   qt::QtMainForm& form = windows_.MainForm();
   auto& menu = Child<QMenu>(form, "PopupMenu1");
-  QStringList items;
-  for (const QAction* action : menu.actions()) {
-    items << action->objectName() + (action->isSeparator() ? "|-" : "|" + action->text()) +
-                 (action->isVisible() ? "" : "|hidden");
-  }
-  EXPECT_EQ(items, (QStringList{"Find1|Zoeken", "N3|-", "Addnumber1|Nummer toevoegen|hidden",
-                                "Deletenumber1|Verwijder nummer|hidden", "N1|-|hidden", "Sentmassage1|Verstuur bericht",
-                                "ViewMessages1|Toon berichten", "N2|-", "Setup1|Instellingen", "N4|-", "Help1|Help"}));
-
   form.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
   const auto& bar = static_cast<const qt::QtStatusBar&>(windows_.FormRinglook().StatusBar1);
@@ -120,14 +158,9 @@ TEST_F(QtWindowsTest, ContextMenuHasItsItemsInOrderAndOpensOverTheListAndTheStat
 
 TEST_F(QtWindowsTest, SetupDialog) {
   qt::QtDialogForm& form = windows_.SetupForm();
-  EXPECT_EQ(form.Caption(), "Instellingen");
   EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_FALSE(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-  EXPECT_EQ(Child<QLabel>(form, "Label2").text(), "Naam");
-  EXPECT_EQ(Child<QLabel>(form, "Label1").text(), "Ringlook Server IP");
-  EXPECT_EQ(AccessibleName(Child(form, "CheckBox1")), "Start Ringlook automatisch bij het opstarten");
-  EXPECT_EQ(AccessibleName(Child(form, "CheckBox2")), "Popup bij iedere beller");
-  EXPECT_EQ(AccessibleName(Child(form, "Edit1")), "Ringlook Server IP");
+  EXPECT_EQ(AccessibleName(Child(form, "Edit1")), "Ringlook Server IP") << "the field is named by its label";
   EXPECT_EQ(TabOrder(form), (QStringList{"Edit1", "Edit2", "CheckBox1", "CheckBox2", "Button1"}));
   const ui::FormSetupControls& setup = windows_.FormSetup();
   EXPECT_FALSE(setup.CheckBox1.Checked() || setup.CheckBox2.Checked());
@@ -151,26 +184,15 @@ TEST_F(QtWindowsTest, SetupDialog) {
 TEST_F(QtWindowsTest, EditDialog) {
   qt::QtDialogForm& form = windows_.EditForm();
   const ui::FormEditControls& edit = windows_.FormEdit();
-  EXPECT_EQ(form.Caption(), "Wijzigen");
   EXPECT_TRUE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(form.minimumSize(), form.maximumSize()) << "fixed size";
-  EXPECT_EQ(Child<QLabel>(form, "Label1").text(), "Naam    :");
-  EXPECT_EQ(Child<QLabel>(form, "Label2").text(), "Nummer :");
-  EXPECT_EQ(AccessibleName(Child(form, "CheckBox1")), "Alert");
-  EXPECT_EQ(AccessibleName(Child(form, "Button1")), "Annuleren");
-  EXPECT_EQ(AccessibleName(Child(form, "Button2")), "Ok");
-  EXPECT_TRUE(edit.Edit2.ReadOnly());
-  EXPECT_EQ(edit.Edit2.Background(), ui::Colour::Menu);
-  EXPECT_FALSE(edit.Edit1.ReadOnly());
   EXPECT_EQ(Child<QPlainTextEdit>(form, "Memo1").verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
   form.show();
   const QRect check = Child(form, "CheckBox1").geometry();
   EXPECT_GT(check.left(), Child(form, "Edit2").geometry().right()) << "Alert stands right of the number";
 
-  QTest::keyClicks(&Child(form, "Edit1"), QString(40, QLatin1Char('n')));
-  EXPECT_EQ(edit.Edit1.Text().size(), 37U);
-  QTest::keyClicks(&Child(form, "Memo1"), QString(1030, QLatin1Char('m')));
-  EXPECT_EQ(edit.Memo1.Text().size(), 1024U);
+  QTest::keyClicks(&Child(form, "Edit2"), QStringLiteral("0123"));
+  EXPECT_EQ(edit.Edit2.Text(), "") << "the number cannot be typed over";
 
   QTimer::singleShot(0, &form, [&form] { form.close(); });
   EXPECT_EQ(form.ShowModal(), ui::ModalResult::Cancel) << "the close box cancels";
@@ -178,10 +200,8 @@ TEST_F(QtWindowsTest, EditDialog) {
 
 TEST_F(QtWindowsTest, SendDialog) {
   qt::QtDialogForm& form = windows_.SentMSGForm();
-  EXPECT_EQ(form.Caption(), "Verstuur bericht");
   EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(form.size(), QSize(346, 220));
-  EXPECT_EQ(Child<QLabel>(form, "Label1").text(), "Naar :");
   auto& combo = Child<QComboBox>(form, "ComboBox1");
   EXPECT_FALSE(combo.isEditable());
   EXPECT_EQ(combo.maxVisibleItems(), 12);
@@ -190,15 +210,10 @@ TEST_F(QtWindowsTest, SendDialog) {
   form.show();
   EXPECT_EQ(memo.geometry(), QRect(0, 41, 346, 135));
   EXPECT_TRUE(QFontInfo(memo.font()).fixedPitch());
-  QTest::keyClicks(&memo, QString(401, QLatin1Char('m')));
-  EXPECT_EQ(windows_.FormSentMSG().Memo1.Text().size(), 400U);
-  EXPECT_EQ(AccessibleName(Child(form, "Button1")), "Annuleren");
-  EXPECT_EQ(AccessibleName(Child(form, "Button2")), "Versturen");
 }
 
 TEST_F(QtWindowsTest, MessagesWindow) {
   qt::QtDialogForm& form = windows_.MSGForm();
-  EXPECT_EQ(form.Caption(), "Berichten");
   EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(form.size(), QSize(479, 191));
@@ -207,15 +222,8 @@ TEST_F(QtWindowsTest, MessagesWindow) {
   EXPECT_EQ(view.geometry(), QRect(0, 0, 479, 155));
   EXPECT_TRUE(view.isReadOnly());
   EXPECT_EQ(view.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-  auto& copyMenu = Child<QMenu>(view, "PopupKopieer");
-  ASSERT_EQ(copyMenu.actions().size(), 1);
-  EXPECT_EQ(copyMenu.actions().front()->objectName(), "KopieerenCTRLC1");
-  EXPECT_EQ(copyMenu.actions().front()->text(), "&Kopieer     CTRL-C");
   EXPECT_LT(Child(form, "Button3").x(), Child(form, "Button2").x());
   EXPECT_LT(Child(form, "Button2").x(), Child(form, "Button1").x());
-  EXPECT_EQ(AccessibleName(Child(form, "Button3")), "Wissen");
-  EXPECT_EQ(AccessibleName(Child(form, "Button2")), "Beantwoorden");
-  EXPECT_EQ(AccessibleName(Child(form, "Button1")), "Sluiten");
 
   int copies = 0;
   windows_.FormMSG().KopieerenCTRLC1.OnClick = [&copies] { ++copies; };

@@ -1,7 +1,7 @@
 // The five windows as built for the program, on the real Win32 controls under
-// wine: every control found by its name with its class, caption and state, the
-// limits, the menus, and how the controls behave for the logic (key preview,
-// link clicks, modal showing, minimising the application).
+// wine: the window definitions' table test, every control found by its name
+// with its class and state, the places, and how the controls behave for the
+// logic (key preview, link clicks, modal showing, minimising the application).
 #include "ui/win32/Win32Api.h"
 
 #include <commctrl.h>
@@ -12,7 +12,12 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "WindowsContract.h"
 #include "common/Text.h"
 #include "ui/win32/Win32Application.h"
 #include "ui/win32/Win32Clock.h"
@@ -69,6 +74,48 @@ std::vector<std::string> TabOrder(const Win32Form& form) {
   return order;
 }
 
+// What the user sees of the windows, read from the controls by name.
+class Win32BuiltWindows final : public testing::BuiltWindows {
+ public:
+  Win32BuiltWindows() { application_.AttachMainForm(windows_.MainForm(), &windows_.PopupMenu1()); }
+
+  const ui::FormRinglookControls& FormRinglook() override { return windows_.FormRinglook(); }
+  std::string NameOf(const char* form) override { return win32::NameOf(Form(form).Handle()); }
+  std::string CaptionOf(const char* form) override { return Form(form).Caption(); }
+  std::string CaptionOf(const char* form, const char* control) override {
+    return WindowText(FindByName(Form(form).Handle(), control));
+  }
+  int LimitOf(const char* form, const char* control) override {
+    return static_cast<int>(SendMessageA(FindByName(Form(form).Handle(), control), EM_GETLIMITTEXT, 0, 0));
+  }
+  std::vector<testing::ShownEntry> MenuOf(const char* /*form*/, const char* menu) override {
+    const Win32PopupMenu& popup =
+        std::string_view(menu) == windows_.PopupMenu1().Name() ? windows_.PopupMenu1() : windows_.PopupKopieer();
+    std::vector<testing::ShownEntry> entries;
+    for (const auto& item : popup.Items()) entries.push_back({item->Name(), item->Caption(), item->Visible()});
+    return entries;
+  }
+
+ private:
+  Win32Form& Form(std::string_view name) {
+    namespace definitions = ui::definitions;
+    if (name == definitions::setup_dialog::kForm.name) return windows_.SetupForm();
+    if (name == definitions::edit_dialog::kForm.name) return windows_.EditForm();
+    if (name == definitions::send_dialog::kForm.name) return windows_.SentMSGForm();
+    if (name == definitions::messages_window::kForm.name) return windows_.MSGForm();
+    return windows_.MainForm();
+  }
+
+  Win32Clock clock_;
+  Win32Application application_{clock_};
+  Win32Windows windows_{application_.Handle()};
+};
+
+using testing::WindowsContract;
+INSTANTIATE_TEST_SUITE_P(Win32, WindowsContract,
+                         ::testing::Values(testing::FrontEnd{"Win32",
+                                                             [] { return std::make_unique<Win32BuiltWindows>(); }}));
+
 class Win32WindowsTest : public ::testing::Test {
  protected:
   Win32WindowsTest() { application_.AttachMainForm(windows_.MainForm(), &windows_.PopupMenu1()); }
@@ -80,18 +127,16 @@ class Win32WindowsTest : public ::testing::Test {
 
 TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
   const Win32Form& form = windows_.MainForm();
-  EXPECT_EQ(NameOf(form.Handle()), "FormRinglook");
-  EXPECT_EQ(form.Caption(), "Ringlook");
   EXPECT_EQ(form.Width(), 525);
   EXPECT_EQ(form.Height(), 221);
   EXPECT_EQ(form.Left(), 114);
   EXPECT_EQ(form.Top(), 131);
   EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), application_.Handle());
   ExpectControls(form, {{"Panel2", "RinglookWindow", "", false},
-                        {"Label1", "Static", "Zoeken naar ", true},
+                        {"Label1", "Static", nullptr, true},
                         {"Edit1", "Edit", "", true},
-                        {"Button1", "Button", "Sluiten", true},
-                        {"Button2", "Button", "Nu zoeken", true},
+                        {"Button1", "Button", nullptr, true},
+                        {"Button2", "Button", nullptr, true},
                         {"Panel1", "RinglookWindow", "", true},
                         {"ListBox1", "ListBox", nullptr, true},
                         {"StatusBar1", "msctls_statusbar32", nullptr, true}});
@@ -123,18 +168,12 @@ TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
   EXPECT_GE(edges[1] - edges[0], 235);
   EXPECT_EQ(edges[2], -1);
   char text[64] = {};
-  SendMessageA(bar, SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ(text, "  Aantal (vandaag)  :");
   controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Raised);
   EXPECT_EQ(HIWORD(SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text))), SBT_POPOUT);
   EXPECT_STREQ(text, "  Geen verbinding");
   EXPECT_EQ(controls.StatusBar1.PanelBevel(0), ui::Bevel::Raised);
 
-  std::vector<std::string> items;
-  for (const auto& item : windows_.PopupMenu1().Items()) items.push_back(item->Name());
-  EXPECT_EQ(windows_.PopupMenu1().Name(), "PopupMenu1");
-  EXPECT_THAT(items, ElementsAre("Find1", "N3", "Addnumber1", "Deletenumber1", "N1", "Sentmassage1", "ViewMessages1",
-                                 "N2", "Setup1", "N4", "Help1"));
+  // Windows menus have no hidden items: the shown ones are built each time.
   EXPECT_THAT(windows_.PopupMenu1().Shown(),
               ElementsAre("Zoeken", "-", "Verstuur bericht", "Toon berichten", "-", "Instellingen", "-", "Help"));
   controls.Addnumber1.SetVisible(true);
@@ -147,54 +186,45 @@ TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
 
 TEST_F(Win32WindowsTest, DialogsByTheirNames) {
   const Win32Form& setup = windows_.SetupForm();
-  EXPECT_EQ(setup.Caption(), "Instellingen");
-  ExpectControls(setup, {{"Label2", "Static", "Naam", true},
+  ExpectControls(setup, {{"Label2", "Static", nullptr, true},
                          {"Edit2", "Edit", "", true},
-                         {"Label1", "Static", "Ringlook Server IP", true},
+                         {"Label1", "Static", nullptr, true},
                          {"Edit1", "Edit", "", true},
-                         {"CheckBox1", "Button", "Start Ringlook automatisch bij het opstarten", true},
-                         {"CheckBox2", "Button", "Popup bij iedere beller", true},
-                         {"Button1", "Button", "Ok", true}});
+                         {"CheckBox1", "Button", nullptr, true},
+                         {"CheckBox2", "Button", nullptr, true},
+                         {"Button1", "Button", nullptr, true}});
   EXPECT_THAT(TabOrder(setup), ElementsAre("Edit1", "Edit2", "CheckBox1", "CheckBox2", "Button1"));
   EXPECT_NE(GetWindowLongA(setup.Handle(), GWL_STYLE) & WS_SYSMENU, 0);
 
   const Win32Form& edit = windows_.EditForm();
-  EXPECT_EQ(edit.Caption(), "Wijzigen");
-  ExpectControls(edit, {{"Label1", "Static", "Naam    :", true},
+  ExpectControls(edit, {{"Label1", "Static", nullptr, true},
                         {"Edit1", "Edit", "", true},
-                        {"Label2", "Static", "Nummer :", true},
+                        {"Label2", "Static", nullptr, true},
                         {"Edit2", "Edit", "", true},
-                        {"CheckBox1", "Button", "Alert", true},
+                        {"CheckBox1", "Button", nullptr, true},
                         {"Memo1", "Edit", "", true},
-                        {"Button1", "Button", "Annuleren", true},
-                        {"Button2", "Button", "Ok", true}});
-  EXPECT_EQ(SendMessageA(FindByName(edit.Handle(), "Edit1"), EM_GETLIMITTEXT, 0, 0), 37);
-  EXPECT_EQ(SendMessageA(FindByName(edit.Handle(), "Memo1"), EM_GETLIMITTEXT, 0, 0), 1024);
-  EXPECT_TRUE(windows_.FormEdit().Edit2.ReadOnly());
+                        {"Button1", "Button", nullptr, true},
+                        {"Button2", "Button", nullptr, true}});
 
   const Win32Form& sent = windows_.SentMSGForm();
-  EXPECT_EQ(sent.Caption(), "Verstuur bericht");
   EXPECT_EQ(ClientSize(sent).cx, 346);
   EXPECT_EQ(ClientSize(sent).cy, 220);
   EXPECT_EQ(GetWindowLongA(sent.Handle(), GWL_STYLE) & WS_SYSMENU, 0);  // no caption buttons
-  ExpectControls(sent, {{"Label1", "Static", "Naar :", true},
+  ExpectControls(sent, {{"Label1", "Static", nullptr, true},
                         {"ComboBox1", "ComboBox", "", true},
                         {"Memo1", "Edit", "", true},
-                        {"Button1", "Button", "Annuleren", true},
-                        {"Button2", "Button", "Versturen", true}});
-  EXPECT_EQ(SendMessageA(FindByName(sent.Handle(), "Memo1"), EM_GETLIMITTEXT, 0, 0), 400);
+                        {"Button1", "Button", nullptr, true},
+                        {"Button2", "Button", nullptr, true}});
 
   const Win32Form& messages = windows_.MSGForm();
-  EXPECT_EQ(messages.Caption(), "Berichten");
   EXPECT_EQ(ClientSize(messages).cx, 479);
   EXPECT_EQ(ClientSize(messages).cy, 191);
   EXPECT_NE(GetWindowLongA(messages.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   ExpectControls(messages, {{"RichOntvang", "RICHEDIT50W", "", true},
-                            {"Button3", "Button", "Wissen", true},
-                            {"Button2", "Button", "Beantwoorden", true},
-                            {"Button1", "Button", "Sluiten", true}});
+                            {"Button3", "Button", nullptr, true},
+                            {"Button2", "Button", nullptr, true},
+                            {"Button1", "Button", nullptr, true}});
   EXPECT_NE(GetWindowLongA(FindByName(messages.Handle(), "RichOntvang"), GWL_STYLE) & ES_READONLY, 0);
-  EXPECT_THAT(windows_.PopupKopieer().Shown(), ElementsAre("&Kopieer     CTRL-C"));
 }
 
 TEST_F(Win32WindowsTest, ListAndComboKeepTheirOrderAndSelection) {
