@@ -170,8 +170,7 @@ TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
   char text[64] = {};
   controls.StatusBar1.SetPanelBevel(0, ui::Bevel::Raised);
   EXPECT_EQ(HIWORD(SendMessageA(bar, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text))), SBT_POPOUT);
-  EXPECT_STREQ(text, "  Geen verbinding");
-  EXPECT_EQ(controls.StatusBar1.PanelBevel(0), ui::Bevel::Raised);
+  EXPECT_STREQ(text, "  Geen verbinding") << "the text stays when the bevel changes";
 
   // Windows menus have no hidden items: the shown ones are built each time.
   EXPECT_THAT(windows_.PopupMenu1().Shown(),
