@@ -10,6 +10,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/WindowControls.h"
@@ -40,6 +41,17 @@ class BuiltWindows {
   virtual int LimitOf(const char* form, const char* control) = 0;
   virtual std::vector<ShownEntry> MenuOf(const char* form, const char* menu) = 0;
 };
+
+// A front end's window by its name in the definitions.
+template <typename Form, typename Windows>
+Form& FormNamed(const Windows& windows, std::string_view name) {
+  namespace definitions = ui::definitions;
+  if (name == definitions::setup_dialog::kForm.name) return windows.SetupForm();
+  if (name == definitions::edit_dialog::kForm.name) return windows.EditForm();
+  if (name == definitions::send_dialog::kForm.name) return windows.SentMSGForm();
+  if (name == definitions::messages_window::kForm.name) return windows.MSGForm();
+  return windows.MainForm();
+}
 
 struct FrontEnd {
   const char* name;

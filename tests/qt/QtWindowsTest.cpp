@@ -82,14 +82,7 @@ class QtBuiltWindows final : public ringlook::testing::BuiltWindows {
   }
 
  private:
-  QWidget& Form(std::string_view name) {
-    namespace definitions = ui::definitions;
-    if (name == definitions::setup_dialog::kForm.name) return windows_.SetupForm();
-    if (name == definitions::edit_dialog::kForm.name) return windows_.EditForm();
-    if (name == definitions::send_dialog::kForm.name) return windows_.SentMSGForm();
-    if (name == definitions::messages_window::kForm.name) return windows_.MSGForm();
-    return windows_.MainForm();
-  }
+  QWidget& Form(std::string_view name) { return ringlook::testing::FormNamed<QWidget>(windows_, name); }
 
   qt::QtWindows windows_;
 };

@@ -97,14 +97,7 @@ class Win32BuiltWindows final : public testing::BuiltWindows {
   }
 
  private:
-  Win32Form& Form(std::string_view name) {
-    namespace definitions = ui::definitions;
-    if (name == definitions::setup_dialog::kForm.name) return windows_.SetupForm();
-    if (name == definitions::edit_dialog::kForm.name) return windows_.EditForm();
-    if (name == definitions::send_dialog::kForm.name) return windows_.SentMSGForm();
-    if (name == definitions::messages_window::kForm.name) return windows_.MSGForm();
-    return windows_.MainForm();
-  }
+  Win32Form& Form(std::string_view name) { return ringlook::testing::FormNamed<Win32Form>(windows_, name); }
 
   Win32Clock clock_;
   Win32Application application_{clock_};
