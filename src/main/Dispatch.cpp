@@ -146,9 +146,7 @@ class TFormRinglook::Dispatcher {
   }
 
   void NameList(std::string_view list) {
-    std::vector<std::string_view> names;
-    net::ReadNameList(list, [&](std::string_view name) { names.push_back(name); });
-    form_.dialogs_.SentMSG.AddNames(names, form_.dialogs_.Setup.Nickname(), form_.LastCorrespondent);
+    form_.dialogs_.SentMSG.AddNames(net::ReadNameList(list), form_.dialogs_.Setup.Nickname(), form_.LastCorrespondent);
   }
 
   // Only the reply the edit dialog waits for fills it: a late answer to an

@@ -78,11 +78,10 @@ std::string_view ReadRecordList(std::string_view list, const std::function<bool(
   return list;
 }
 
-std::string_view ReadNameList(std::string_view list, const std::function<void(std::string_view name)>& visit) {
-  while (list.find(kFieldSeparator) != std::string_view::npos) {
-    visit(NextField(list));
-  }
-  return list;
+std::vector<std::string_view> ReadNameList(std::string_view list) {
+  std::vector<std::string_view> names;
+  while (list.find(kFieldSeparator) != std::string_view::npos) names.push_back(NextField(list));
+  return names;
 }
 
 ReceivedMessage ReadMessage(std::string_view afterKeyword) {

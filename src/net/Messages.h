@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ringlook::net {
 
@@ -75,9 +76,9 @@ std::string FlagFor(std::string_view noteText, bool alertChecked);
 // its "~". visit returns false to stop at once. Returns the unread remainder.
 std::string_view ReadRecordList(std::string_view list, const std::function<bool(std::string_view record)>& visit);
 
-// Reads a name list (NAMELIST body): each name followed by "^"; returns the bytes
-// after the last "^".
-std::string_view ReadNameList(std::string_view list, const std::function<void(std::string_view name)>& visit);
+// The names of a name list (NAMELIST body): each name followed by "^"; bytes
+// after the last "^" are no name.
+std::vector<std::string_view> ReadNameList(std::string_view list);
 
 // MSG body after the keyword: the sender field, then everything after its "^".
 struct ReceivedMessage {

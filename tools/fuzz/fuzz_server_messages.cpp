@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     total += r.Name.size() + r.Flag.size() + r.Detail.size() + r.Number.size() + r.TodayCount.size();
     return !record.empty();
   });
-  ReadNameList(body, [&](std::string_view name) { total += name.size(); });
+  for (const std::string_view name : ReadNameList(body)) total += name.size();
   const ReceivedMessage m = ReadMessage(body);
   total += m.Sender.size() + m.Body.size();
   total += ReadNumberRecord(body).Note.size();
