@@ -1,7 +1,7 @@
 // What a clicked address may hand on to the desktop or the shell: web and mail
 // addresses only, so that a message can never make a click open a file or
 // start a program.
-#include "messaging/WebAddress.h"
+#include "common/WebAddress.h"
 
 #include <gtest/gtest.h>
 

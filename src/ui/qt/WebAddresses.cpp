@@ -3,7 +3,7 @@
 
 #include <QRegularExpression>
 
-#include "messaging/WebAddress.h"
+#include "common/WebAddress.h"
 #include "ui/qt/Cp1252.h"
 
 namespace ringlook::qt {

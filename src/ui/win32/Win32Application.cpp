@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "common/Text.h"
-#include "messaging/WebAddress.h"
+#include "common/WebAddress.h"
 #include "ui/win32/Win32Child.h"
 #include "ui/win32/Win32EventPump.h"
 

@@ -1,5 +1,5 @@
 // The one rule for opening a clicked address: see WebAddress.h.
-#include "messaging/WebAddress.h"
+#include "common/WebAddress.h"
 
 #include "common/Text.h"
 
