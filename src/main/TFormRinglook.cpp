@@ -49,11 +49,14 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, const Services& 
   env_.ClientSocket1.SetEvents(this);
   env_.App.OnShowCall = [this](const std::string& number) { ShowCall(number); };
   env_.App.OnEditCall = [this](const std::string& number) { EditNumber(number); };
+  env_.App.OnWake = [this] { MachineWoke(); };
   FormCreate();
 }
 
 void TFormRinglook::FormCreate() {
   StartTime = env_.Time.Now();
+  lastNickDays_ = StartTime;
+  lastNickTick_ = env_.Time.TickMs();
   FirstActivation = true;
 }
 
@@ -147,6 +150,7 @@ void TFormRinglook::Timer1Timer() {
 
 void TFormRinglook::Timer3Timer() {
   controls_.Timer3.SetEnabled(false);
+  if (WokeSinceLastNick() && !env_.App.ReportsWake()) MachineWoke();
   const std::string nick = Trimmed(dialogs_.Setup.Nickname());
   if (!nick.empty() && env_.ClientSocket1.Active()) env_.ClientSocket1.SendBytes(net::NickRequest(nick));
   controls_.Timer3.SetEnabled(true);

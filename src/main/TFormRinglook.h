@@ -7,6 +7,7 @@
 // over the files of this folder by concern.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,9 @@ inline constexpr std::string_view kHelp = ui::definitions::main_window::kStatusP
 inline constexpr std::string_view kErrorPrefix = "Error : ";
 }  // namespace status
 
+// The desktop's notification when a link that was up stops answering.
+inline constexpr std::string_view kLinkLostNotice = "Verbinding met de server verbroken";
+
 class TFormRinglook : public net::ClientSocketEvents {
  public:
   struct Services {
@@ -77,6 +81,8 @@ class TFormRinglook : public net::ClientSocketEvents {
   void Timer2Timer();
   void Timer3Timer();
   void StatusBar1Click();
+  // The machine woke from sleep: today's calls are asked again, unless a search shows.
+  void MachineWoke();
   void Sentmassage1Click();
   void ViewMessages1Click();
   void Setup1Click();
@@ -148,6 +154,8 @@ class TFormRinglook : public net::ClientSocketEvents {
   class Dispatcher;
 
   void ShowNotConnected();
+  // Without the platform's word, a wake shows at Timer3 as a date-time that ran on while the tick stood still.
+  bool WokeSinceLastNick();
   void Reconnect(const std::string& target);
   void ApplyStoredPosition();
   // The edit dialog for SelectedNumber; "Ok" sends the change.
@@ -157,6 +165,8 @@ class TFormRinglook : public net::ClientSocketEvents {
   Services env_;
   Dialogs dialogs_;
   net::Receiver receiver_;
+  double lastNickDays_ = 0.0;
+  std::uint64_t lastNickTick_ = 0;
   calls::RecentCallers recentCallers_;
 };
 

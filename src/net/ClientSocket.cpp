@@ -5,6 +5,7 @@
 #include "common/Text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ringlook::net {
 
@@ -31,10 +32,40 @@ void ClientSocket::CancelAttempt() {
   if (state_ != State::Resolving && state_ != State::Connecting) return;
   Note(Step::Cancelling);
   state_ = State::Idle;
+  StopDeadline();
   CloseTransport();
 }
 
+void ClientSocket::UseDeadlineTimer(std::unique_ptr<ui::Timer> timer) {
+  deadline_ = std::move(timer);
+  deadline_->SetEnabled(false);
+  deadline_->OnTimer = [this] { DeadlinePassed(); };
+}
+
+void ClientSocket::StartDeadline() {
+  if (!deadline_) return;
+  deadline_->SetInterval(deadlineMs_);
+  deadline_->Restart();
+}
+
+void ClientSocket::StopDeadline() {
+  if (deadline_) deadline_->SetEnabled(false);
+}
+
+void ClientSocket::DeadlinePassed() {
+  StopDeadline();
+  if (state_ == State::Resolving) {
+    Note(Step::LookupTimedOut);
+    CloseTransport();
+    EndAttemptAfterError(ErrorEvent::Lookup, socket_error::kTimedOut);
+  } else if (state_ == State::Connecting) {
+    Note(Step::ConnectTimedOut);
+    ConnectFailed(attempt_, socket_error::kTimedOut);
+  }
+}
+
 void ClientSocket::StartAttempt() {
+  StopDeadline();
   CloseTransport();
   const int attempt = ++attempt_;
   Note(Step::Starting);
@@ -46,9 +77,11 @@ void ClientSocket::StartAttempt() {
       break;
     case Target::Kind::Lookup:
       state_ = State::Resolving;
+      StartDeadline();
       BeginLookup(target.host);
       break;
     case Target::Kind::Address:
+      StartDeadline();
       ConnectTo(attempt, target.address);
       break;
   }
@@ -66,17 +99,21 @@ void ClientSocket::LookedUp(int attempt, std::uint32_t address) {
 }
 
 void ClientSocket::LookupFailed(int attempt, int code) {
-  if (attempt == attempt_ && state_ == State::Resolving) EndAttemptAfterError(ErrorEvent::Lookup, code);
+  if (attempt != attempt_ || state_ != State::Resolving) return;
+  StopDeadline();
+  EndAttemptAfterError(ErrorEvent::Lookup, code);
 }
 
 void ClientSocket::Connected(int attempt) {
   if (attempt != attempt_ || state_ != State::Connecting) return;
+  StopDeadline();
   state_ = State::Connected;
   if (events_ != nullptr) events_->ClientSocket1Connect();
 }
 
 void ClientSocket::ConnectFailed(int attempt, int code) {
   if (attempt != attempt_ || state_ != State::Connecting) return;
+  StopDeadline();
   CloseTransport();
   state_ = State::Idle;
   RaiseError(ErrorEvent::Connect, code);
@@ -91,7 +128,12 @@ void ClientSocket::PeerClosed() {
 }
 
 void ClientSocket::PeerError(ErrorEvent step, int code) {
-  if (state_ == State::Connected) RaiseError(step, code);
+  if (state_ != State::Connected) return;
+  if (code == socket_error::kTimedOut) {
+    TransferFailed(ErrorEvent::Receive, code);
+  } else {
+    RaiseError(step, code);
+  }
 }
 
 void ClientSocket::TransferFailed(ErrorEvent step, int code) {
@@ -114,6 +156,7 @@ void ClientSocket::RaiseError(ErrorEvent step, int code) {
 
 void ClientSocket::Disconnect() {
   state_ = State::Idle;
+  StopDeadline();
   CloseTransport();
   if (events_ != nullptr) events_->ClientSocket1Disconnect();
 }

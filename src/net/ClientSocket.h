@@ -7,8 +7,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "ui/Timer.h"
 
 namespace ringlook::net {
 
@@ -28,6 +31,11 @@ inline constexpr int kNoBuffers = 10055;
 inline constexpr int kNotConnected = 10057;
 inline constexpr int kHostDown = 10064;
 }  // namespace socket_error
+
+// How long one attempt, lookup and connect together, may go unanswered. A host
+// that is off, or a filter that drops the SYN, would hold "Verbinding maken..."
+// for two minutes on Linux; 20 s leaves Windows' own 21 s no room to come first.
+inline constexpr int kAttemptDeadlineMs = 20000;
 
 // The failed step an error event names; the client ignores it.
 enum class ErrorEvent { General = 0, Send = 1, Receive = 2, Connect = 3, Disconnect = 4, Accept = 5, Lookup = 6 };
@@ -64,6 +72,8 @@ class ClientSocket {
   // Drops an attempt that is still looking up or connecting, without any event,
   // so that nothing connects behind the caller's back. Connected or idle: nothing.
   void CancelAttempt();
+  // How long an attempt may wait for its lookup and connect; tests shorten it.
+  void SetAttemptDeadline(int ms) { deadlineMs_ = ms; }
 
   [[nodiscard]] const std::string& Host() const { return host_; }
   [[nodiscard]] const std::string& Address() const { return address_; }
@@ -82,9 +92,12 @@ class ClientSocket {
  protected:
   enum class State { Idle, Resolving, Connecting, Connected };
   // The steps the base takes on its own, told to a subclass that logs the link.
-  enum class Step { Starting, Cancelling, Closing };
+  enum class Step { Starting, Cancelling, Closing, LookupTimedOut, ConnectTimedOut };
 
   ClientSocket() = default;
+  // The platform's timer for the attempt's deadline, off; without one an
+  // attempt waits as long as the system lets it.
+  void UseDeadlineTimer(std::unique_ptr<ui::Timer> timer);
 
   [[nodiscard]] State CurrentState() const { return state_; }
   // Attempts started so far; the current one's number. Reports for any other are dropped.
@@ -97,7 +110,8 @@ class ClientSocket {
   // Closes the connection, or drops the lookup or connect under way, without any event.
   virtual void CloseTransport() = 0;
   // Starting comes before every attempt's first step (one without a target ends at
-  // once with error 1110); Cancelling inside CancelAttempt, Closing inside SetActive(false).
+  // once with error 1110); Cancelling inside CancelAttempt, Closing inside
+  // SetActive(false); the time-outs when the deadline passes, before the error.
   virtual void Note(Step /*step*/) {}
 
   // Reports of the attempt they name.
@@ -108,7 +122,9 @@ class ClientSocket {
   // Reports of the connection that is up.
   void DataArrived();
   void PeerClosed();
-  // A close or read notification carrying an error: the connection stays up for the handler to close.
+  // A close or read notification carrying an error: the connection stays up for
+  // the handler to close. A time-out (10060) is the end of the connection, as a
+  // failed receive: once the system has given up on it, it carries nothing more.
   void PeerError(ErrorEvent step, int code);
   // A send or receive that failed: the error, then the end of the connection.
   void TransferFailed(ErrorEvent step, int code);
@@ -120,8 +136,13 @@ class ClientSocket {
   void EndAttemptAfterError(ErrorEvent step, int code);
   void RaiseError(ErrorEvent step, int code);
   void Disconnect();
+  void StartDeadline();
+  void StopDeadline();
+  void DeadlinePassed();
 
   ClientSocketEvents* events_ = nullptr;
+  std::unique_ptr<ui::Timer> deadline_;
+  int deadlineMs_ = kAttemptDeadlineMs;
   std::string host_;
   std::string address_;
   State state_ = State::Idle;

@@ -39,6 +39,9 @@ class Application {
   // alert caller; nothing where the desktop cannot show one. Clicked, it
   // raises OnShowCall; its "Wijzigen", where the desktop offers actions, OnEditCall.
   virtual void NotifyCall(std::string_view name, std::string_view number, bool alert) = 0;
+  // A desktop notification of the program's own, such as a lost link; clicked,
+  // it raises OnShowCall with no number. Nothing where the desktop cannot show one.
+  virtual void NotifyText(std::string_view text) = 0;
   // Today's last callers, newest first: the tray's menu lists them (choosing
   // one raises OnEditCall) and its tool tip names the newest.
   virtual void ShowRecentCallers(const std::vector<RecentCaller>& callers) = 0;
@@ -58,11 +61,15 @@ class Application {
   virtual void ProcessEvents(std::uint64_t deadlineTick) = 0;
   // Ends the main event loop.
   virtual void Terminate() = 0;
+  // Whether the platform raises OnWake; elsewhere a wake is noticed otherwise, or not at all.
+  [[nodiscard]] virtual bool ReportsWake() const { return false; }
 
   // The user asked, outside the main window, to see a call's line, or to
   // change its number's directory entry.
   std::function<void(const std::string& number)> OnShowCall;
   std::function<void(const std::string& number)> OnEditCall;
+  // The machine woke from sleep.
+  std::function<void()> OnWake;
 };
 
 }  // namespace ringlook::ui

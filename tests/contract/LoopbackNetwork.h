@@ -27,6 +27,7 @@ class LoopbackNetwork : public Network {
   bool EndOfStream() override { return Listener::EndOfStream(peer_); }
   void CloseInOrder() override { listener_.CloseInOrder(peer_); }
   void Reset() override { listener_.Reset(peer_); }
+  bool StopAnswering() override { return listener_.StopAnswering(); }
 
   [[nodiscard]] SocketHandle Peer() const { return peer_; }
   [[nodiscard]] std::uint16_t Port() const { return listener_.Port(); }

@@ -78,6 +78,16 @@ TEST_P(SocketContract, RefusedConnectIsAnErrorWithoutDisconnect) {
   EXPECT_FALSE(refusing->Socket().Active());
 }
 
+TEST_P(SocketContract, AConnectThatGetsNoAnswerEndsAtItsDeadline) {
+  if (!network->StopAnswering()) GTEST_SKIP() << "this system refuses a connect past the backlog, it never drops one";
+  socket.SetAttemptDeadline(500);
+  socket.SetAddress("127.0.0.1");
+  socket.SetActive(true);
+  ASSERT_TRUE(events.WaitForEntries(2));
+  EXPECT_THAT(events.log, ElementsAre("Connecting", "Error 3 10060"));
+  EXPECT_FALSE(socket.Active());
+}
+
 TEST_P(SocketContract, OrderlyCloseByTheServerEndsTheConnectionAfterItsBytes) {
   ASSERT_TRUE(events.Connect());
   const std::string sent = "UPDATEBELLERS^3";

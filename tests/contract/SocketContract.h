@@ -40,6 +40,9 @@ class Network {
   virtual void CloseInOrder() = 0;
   // An abortive close: the client gets a reset instead of an end of stream.
   virtual void Reset() = 0;
+  // From now on a connect gets no answer at all, as from a host that is off;
+  // false where this kind cannot arrange that.
+  virtual bool StopAnswering() = 0;
   // Where the platforms' numbers differ: a connect to 255.255.255.255, an unknown host.
   [[nodiscard]] virtual std::vector<int> UnreachableCodes() const { return {net::socket_error::kNetUnreachable}; }
   [[nodiscard]] virtual std::vector<int> UnknownHostCodes() const { return {net::socket_error::kHostNotFound}; }

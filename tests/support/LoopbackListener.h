@@ -10,6 +10,7 @@
 #include <ws2tcpip.h>
 #else
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/select.h>
 #include <sys/socket.h>
@@ -84,6 +85,32 @@ class Listener {
     const SocketHandle peer = AcceptSocket(socket_);
     if (peer != kNoSocket) peers_.push_back(peer);
     return peer;
+  }
+  // Fills the backlog, so that the system drops the next SYN and a connect
+  // gets no answer at all; false where it refuses such a connect instead.
+  bool StopAnswering() {
+    if (::listen(socket_, 0) != 0) return false;
+    for (int filler = 0; filler < 8; ++filler) {
+      const SocketHandle waiting = ::socket(AF_INET, kSocketType, 0);
+      peers_.push_back(waiting);
+#ifdef _WIN32
+      u_long nonBlocking = 1;
+      ioctlsocket(waiting, FIONBIO, &nonBlocking);
+#else
+      ::fcntl(waiting, F_SETFL, O_NONBLOCK);
+#endif
+      sockaddr_in address{};
+      address.sin_family = AF_INET;
+      address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+      address.sin_port = htons(port_);
+      ::connect(waiting, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+      fd_set set;
+      FD_ZERO(&set);
+      FD_SET(waiting, &set);
+      timeval wait{0, 300000};
+      if (::select(static_cast<int>(waiting + 1), nullptr, &set, nullptr, &wait) == 0) return true;
+    }
+    return false;
   }
   void CloseInOrder(SocketHandle peer) { Close(peer); }
   // An abortive close: the client gets a reset instead of an end of stream.

@@ -58,10 +58,14 @@ class MemoryNetwork final : public testing::Network {
       socket_->ErrorNotification(ErrorEvent::Disconnect, socket_error::kReset);
     });
   }
+  bool StopAnswering() override {
+    answering_ = false;
+    return true;
+  }
 
  private:
   void Answer() {
-    if (!socket_) return;
+    if (!socket_ || !answering_) return;
     const std::string& target = socket_->AttemptTarget();
     if (socket_->CurrentState() == State::Resolving) {
       if (target == "localhost") {
@@ -85,6 +89,7 @@ class MemoryNetwork final : public testing::Network {
   ui::ManualEventLoop loop_;
   std::unique_ptr<MemoryClientSocket> socket_ = std::make_unique<MemoryClientSocket>(loop_);
   const bool listening_;
+  bool answering_ = true;
   int peer_ = 0;
 };
 
@@ -92,6 +97,19 @@ using testing::SocketContract;
 INSTANTIATE_TEST_SUITE_P(Memory, SocketContract,
                          ::testing::Values(testing::SocketKind{
                              "Memory", [](bool listening) { return std::make_unique<MemoryNetwork>(listening); }}));
+
+// A lookup that never answers ends at the attempt's deadline, as a failed lookup does.
+TEST(ClientSocketDeadline, ALookupThatGetsNoAnswerEndsAtTheDeadlineAsAFailedLookup) {
+  MemoryNetwork network(true);
+  testing::Recorder events(network);
+  network.StopAnswering();
+  network.Socket().SetHost("server.lan");
+  network.Socket().SetActive(true);
+  events.RunEventsFor(kAttemptDeadlineMs - 1);
+  EXPECT_TRUE(events.log.empty());
+  ASSERT_TRUE(events.WaitForEntries(2, 2));
+  EXPECT_THAT(events.log, ::testing::ElementsAre("Error 6 10060", "Disconnect"));
+}
 
 // While connected the target stays as it is: a change of letter case only is
 // passed over, any other is refused.

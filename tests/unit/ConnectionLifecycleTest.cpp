@@ -1,5 +1,6 @@
 // What the user sees as the link comes and goes: status texts and bevels, the
-// silent retries inside the first 60.48 s and the visible failures after them.
+// silent retries inside the first 60.48 s, the visible failures after them,
+// and today's calls asked again after a sleep.
 #include <gtest/gtest.h>
 
 #include "MainWindowHarness.h"
@@ -84,9 +85,9 @@ TEST(ConnectionLifecycle, ServerUnreachableAtStartShowsTheFirstLateFailureAndSto
 TEST(ConnectionLifecycle, AnErrorAtExactlyTheWindowBoundaryCountsAsLate) {
   for (const std::uint64_t at : {kStartupWindowMs - 1, kStartupWindowMs}) {
     MainWindowHarness h;
+    h.loop.RunFor(at);
     h.socket.SetAddress("192.168.1.10");
     h.socket.SetActive(true);
-    h.loop.RunFor(at);
     h.socket.RefuseConnection(net::socket_error::kTimedOut);
     const bool late = at >= kStartupWindowMs;
     EXPECT_EQ(h.Panel(2), late ? "Error : 10060" : "      F1 = Help") << at;
@@ -134,6 +135,63 @@ TEST(ConnectionLifecycle, FailedReceiveInsideTheWindowEndsWithTheDisconnect) {
   EXPECT_EQ(h.Panel(0), "  Geen verbinding");
   EXPECT_EQ(h.Panel(2), "      F1 = Help") << "nothing shown inside the window";
   EXPECT_EQ(h.socket.Attempts(), 1) << "Active was still true during the handler: no new attempt";
+}
+
+// A link the system gave up on, its host gone silent: after the window it is
+// shown and ends, with the desktop told; inside it, it ends as a failed receive does.
+TEST(ConnectionLifecycle, ATimedOutLinkEndsAsAFailedReceive) {
+  for (const std::uint64_t at : {std::uint64_t{0}, kStartupWindowMs}) {
+    SCOPED_TRACE(at);
+    MainWindowHarness h;
+    h.loop.RunFor(at);
+    h.Connect();
+    h.mainControls.ListBox1.Add("a line");
+    h.app.Minimize();
+    h.socket.ErrorNotification(net::ErrorEvent::Disconnect, net::socket_error::kTimedOut);
+    const bool late = at >= kStartupWindowMs;
+    EXPECT_EQ(h.Panel(2), late ? "Error : 10060" : "      F1 = Help");
+    EXPECT_EQ(h.Panel(0), "  Geen verbinding");
+    EXPECT_EQ(h.Bevel0(), Bevel::Raised);
+    EXPECT_EQ(h.mainControls.ListBox1.Count(), 0);
+    EXPECT_FALSE(h.app.Minimized());
+    EXPECT_FALSE(h.socket.Active());
+    EXPECT_EQ(h.socket.Attempts(), 1);
+    EXPECT_EQ(h.app.Notifications(),
+              late ? std::vector<std::string>{"Verbinding met de server verbroken"} : std::vector<std::string>{});
+  }
+}
+
+// A wake asks for today's calls at once while connected with the search bar
+// closed; the platform tells of it, or else Timer3 finds the date-time ran on
+// while the tick stood still.
+TEST(ConnectionLifecycle, AWakeAsksForTodaysCallsWhenConnectedAndNotSearching) {
+  struct Row {
+    const char* name;
+    bool connected;
+    bool searching;
+    bool platformTells;
+    bool asks;
+  };
+  const Row rows[] = {
+      {"connected", true, false, true, true},
+      {"not connected", false, false, true, false},
+      {"search bar open", true, true, true, false},
+      {"noticed at Timer3", true, false, false, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MainWindowHarness h;
+    h.app.SetReportsWake(row.platformTells);
+    if (row.connected) h.Connect();
+    if (row.searching) h.mainControls.Panel2.SetVisible(true);
+    h.loop.RunFor(30000);
+    h.socket.ClearSent();
+    h.loop.ClockRef().Sleep(3600000);
+    if (row.platformTells) h.app.OnWake();
+    h.loop.RunFor(30000);  // Timer3's expiry, which finds the jump only where the platform is silent
+    const std::vector<std::string> asked = row.asks ? std::vector<std::string>{"HISTORY"} : std::vector<std::string>{};
+    EXPECT_EQ(h.socket.Sent(), asked);
+  }
 }
 
 TEST(ConnectionLifecycle, NoTargetRetriesNestUntilLateThenShow1110) {

@@ -57,9 +57,10 @@ void DesktopNotifications::Send(const QString& summary, const QString& body, boo
   QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("ringlook")}};
   // Where the window cannot be raised (Wayland), this is how an alert caller reaches the user.
   if (urgent) hints.insert(QStringLiteral("urgency"), QVariant::fromValue(uchar{2}));
-  const QStringList actions = actions_.value_or(false) ? QStringList{kDefaultAction, QStringLiteral("Toon"),
-                                                                     kEditAction, QStringLiteral("Wijzigen")}
-                                                       : QStringList{};
+  // Only a call has an entry to change.
+  QStringList actions;
+  if (actions_.value_or(false)) actions << kDefaultAction << QStringLiteral("Toon");
+  if (actions_.value_or(false) && !number.isEmpty()) actions << kEditAction << QStringLiteral("Wijzigen");
   // Servers may read the body as markup, so it is escaped; the summary is plain text.
   notify << QStringLiteral("Ringlook") << (urgent ? 0U : replaceable_) << QStringLiteral("ringlook") << summary
          << body.toHtmlEscaped() << actions << hints << (urgent ? 0 : -1);

@@ -49,6 +49,9 @@ QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock, QDBusConn
   notifications_.OnEdit = [this](const QString& number) {
     if (OnEditCall) OnEditCall(ToCp1252(number));
   };
+  sleepWatch_.OnWake = [this] {
+    if (OnWake) OnWake();
+  };
   QApplication::setWindowIcon(ProgramIcon());
   const QMenu noEntries;
   trayMenu_ = std::make_unique<TrayMenu>(
@@ -133,6 +136,14 @@ void QtApplication::NotifyCall(std::string_view name, std::string_view number, b
   } else {
     tray_.showMessage(caller, shownNumber, QApplication::windowIcon());
   }
+}
+
+void QtApplication::NotifyText(std::string_view text) {
+  const QString shown = FromCp1252(text, kShownLineLength);
+  if (notifications_.Show(shown, QString(), false, QString())) return;
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
+  balloonNumber_.clear();
+  tray_.showMessage(QStringLiteral("Ringlook"), shown, QApplication::windowIcon());
 }
 
 ui::MessageAnswer QtApplication::MessageBox(std::string_view text, ui::MessageKind kind) {

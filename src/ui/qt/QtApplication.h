@@ -19,6 +19,7 @@
 #include "ui/qt/DesktopNotifications.h"
 #include "ui/qt/HelpWindow.h"
 #include "ui/qt/QtMainForm.h"
+#include "ui/qt/SleepWatch.h"
 #include "ui/qt/TrayMenu.h"
 
 namespace ringlook::qt {
@@ -39,6 +40,7 @@ class QtApplication : public ui::Application {
   void RaiseWithoutActivating(ui::Form& form) override;
   // A desktop notification, or else the tray's balloon; nothing without either.
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
+  void NotifyText(std::string_view text) override;
   void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
@@ -50,6 +52,8 @@ class QtApplication : public ui::Application {
   [[nodiscard]] int LogicalDpi() const override;
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
+  // Where logind is on the system bus: it tells of the wake.
+  [[nodiscard]] bool ReportsWake() const override { return sleepWatch_.Available(); }
 
   // X11 activates a window the program shows; a Wayland compositor may
   // withhold that (focus-stealing prevention, a start at log-on, no seat).
@@ -74,6 +78,7 @@ class QtApplication : public ui::Application {
   std::string lastCaller_;
   std::string balloonNumber_;
   DesktopNotifications notifications_;
+  SleepWatch sleepWatch_;
   std::unique_ptr<TrayMenu> trayMenu_;
   // Shown whenever the desktop has a tray: one that comes up after the program
   // (started at log-on before the panel) gets the icon then.

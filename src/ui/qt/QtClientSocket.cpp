@@ -6,9 +6,11 @@
 #include <QTimer>
 
 #include "ui/qt/LinkLog.h"
+#include "ui/qt/QtTimer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <utility>
 
 namespace ringlook::qt {
@@ -99,6 +102,7 @@ int Logged(ErrorEvent step, int code, int systemError = 0) {
 }  // namespace
 
 QtClientSocket::QtClientSocket(std::uint16_t port) : port_(port) {
+  UseDeadlineTimer(std::make_unique<QtTimer>(net::kAttemptDeadlineMs, false));
   connect(&readNotifier_, &QSocketNotifier::activated, this, [this] { ReadNotification(); });
   connect(&writeNotifier_, &QSocketNotifier::activated, this, [this] { ConnectFinished(); });
 }
@@ -111,6 +115,7 @@ QtClientSocket::~QtClientSocket() {
 void QtClientSocket::Note(Step step) {
   switch (step) {
     case Step::Starting: {
+      heard_.start();
       const net::Target target = net::CurrentTarget(*this);
       switch (target.kind) {
         case net::Target::Kind::None:
@@ -132,6 +137,11 @@ void QtClientSocket::Note(Step step) {
       break;
     case Step::Closing:
       qCDebug(lcLink, "verbinding verbroken door Ringlook");
+      break;
+    case Step::LookupTimedOut:
+    case Step::ConnectTimedOut:
+      qCDebug(lcLink, "poging %d: geen antwoord bij %s na %lld ms, opgegeven", Attempt(),
+              step == Step::LookupTimedOut ? "opzoeken" : "verbinden", static_cast<long long>(heard_.elapsed()));
       break;
   }
 }
@@ -219,8 +229,20 @@ void QtClientSocket::ConnectFinished() {
   }
   readNotifier_.setSocket(fd_);
   readNotifier_.setEnabled(true);
+  StartKeepAlive();
+  heard_.start();
   qCDebug(lcLink, "verbonden");
   Connected(Attempt());
+}
+
+void QtClientSocket::StartKeepAlive() {
+  const int on = 1;
+  const bool set = ::setsockopt(fd_, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on) == 0 &&
+                   ::setsockopt(fd_, IPPROTO_TCP, TCP_KEEPIDLE, &keepAlive_.idleS, sizeof(int)) == 0 &&
+                   ::setsockopt(fd_, IPPROTO_TCP, TCP_KEEPINTVL, &keepAlive_.intervalS, sizeof(int)) == 0 &&
+                   ::setsockopt(fd_, IPPROTO_TCP, TCP_KEEPCNT, &keepAlive_.probes, sizeof(int)) == 0 &&
+                   ::setsockopt(fd_, IPPROTO_TCP, TCP_USER_TIMEOUT, &keepAlive_.unansweredMs, sizeof(int)) == 0;
+  if (!set) qCDebug(lcLink, "keep-alive niet ingesteld: %s", std::strerror(errno));
 }
 
 void QtClientSocket::ReadNotification() {
@@ -240,6 +262,10 @@ void QtClientSocket::ReadNotification() {
       // Nothing more will come from this connection.
       readNotifier_.setEnabled(false);
       closeReported_ = true;
+      if (error == ETIMEDOUT) {
+        qCDebug(lcLink, "de server antwoordt niet meer: verbinding opgegeven, %lld s na het laatst ontvangen",
+                static_cast<long long>(heard_.elapsed() / 1000));
+      }
       PeerError(ErrorEvent::Disconnect, Logged(ErrorEvent::Disconnect, WinsockCode(error), error));
       return;
     }
@@ -287,6 +313,7 @@ int QtClientSocket::ReadBytes(char* buffer, int count) {
     got = ::recv(fd_, buffer, static_cast<std::size_t>(std::max(count, 0)), 0);
   } while (got < 0 && errno == EINTR);
   if (got >= 0) {
+    if (got > 0) heard_.start();
     qCDebug(lcLink, "ontvangen (%zd bytes): %s", got,
             qUtf8Printable(LinkText(std::string_view(buffer, static_cast<std::size_t>(got)))));
     return static_cast<int>(got);

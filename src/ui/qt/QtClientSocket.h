@@ -4,6 +4,7 @@
 // loop raise no new signal.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QSocketNotifier>
 
@@ -19,6 +20,17 @@ class QtClientSocket final : public QObject, public net::ClientSocket {
   Q_OBJECT
 
  public:
+  // How the system probes an idle link and gives up on one that stops answering.
+  struct KeepAlive {
+    int idleS;
+    int intervalS;
+    int probes;
+    int unansweredMs;  // TCP_USER_TIMEOUT: also ends a send that gets no answer
+  };
+  // A host that stops answering is given up 25 s after its last answer, 50 s at
+  // worst when a NICK^ went out just before; an idle but live link never is.
+  static constexpr KeepAlive kKeepAlive{10, 5, 3, 25000};
+
   explicit QtClientSocket(std::uint16_t port = kPort);
   // Closes the connection without running any handler, as closing the program does.
   ~QtClientSocket() override;
@@ -26,6 +38,8 @@ class QtClientSocket final : public QObject, public net::ClientSocket {
   int SendBytes(std::string_view bytes) override;
   int AvailableBytes() override;
   int ReadBytes(char* buffer, int count) override;
+  // For tests: shorter values, taken by the next connection.
+  void SetKeepAlive(const KeepAlive& values) { keepAlive_ = values; }
 
  private:
   void BeginLookup(const std::string& host) override;
@@ -38,8 +52,12 @@ class QtClientSocket final : public QObject, public net::ClientSocket {
   void LogConnecting(std::uint32_t address);
   void ConnectFinished();
   void ReadNotification();
+  void StartKeepAlive();
 
   const std::uint16_t port_;
+  KeepAlive keepAlive_ = kKeepAlive;
+  // Since the attempt started, then since the server was last heard from.
+  QElapsedTimer heard_;
   int lookupId_ = -1;  // the pending lookup's id, which its answer carries
   int fd_ = -1;
   // Set once a close has been reported with an error: the connection stays up, but

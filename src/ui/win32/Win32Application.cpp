@@ -79,6 +79,16 @@ void Win32Application::RaiseWithoutActivating(ui::Form& form) {
 }
 
 void Win32Application::NotifyCall(std::string_view name, std::string_view number, bool alert) {
+  balloonNumber_.assign(number);
+  ShowBalloon(name, number, alert ? NIIF_WARNING : NIIF_INFO);
+}
+
+void Win32Application::NotifyText(std::string_view text) {
+  balloonNumber_.clear();
+  ShowBalloon("Ringlook", text, NIIF_INFO);
+}
+
+void Win32Application::ShowBalloon(std::string_view title, std::string_view text, DWORD flags) {
   NOTIFYICONDATAA icon{};
   icon.cbSize = sizeof icon;
   icon.hWnd = Handle();
@@ -92,11 +102,10 @@ void Win32Application::NotifyCall(std::string_view name, std::string_view number
     trayIcon_ = Shell_NotifyIconA(NIM_ADD, &icon) != FALSE;
     if (!trayIcon_) return;
   }
-  balloonNumber_.assign(number);
   icon.uFlags = NIF_INFO;
-  icon.dwInfoFlags = alert ? NIIF_WARNING : NIIF_INFO;
-  CopyInto(icon.szInfoTitle, name);
-  CopyInto(icon.szInfo, number);
+  icon.dwInfoFlags = flags;
+  CopyInto(icon.szInfoTitle, title);
+  CopyInto(icon.szInfo, text);
   Shell_NotifyIconA(NIM_MODIFY, &icon);
 }
 
@@ -256,6 +265,9 @@ LRESULT Win32Application::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
       // Minimised or restored, also from the task bar: the windows it owns go and come with it.
       if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED) ForOwnedForms(wParam == SIZE_MINIMIZED);
       return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC && OnWake) OnWake();
+      return TRUE;
     case WM_CLOSE:
       // Closing the task-bar entry is closing the main window, question and all.
       if (mainForm_ != nullptr) PostMessageA(mainForm_->Handle(), WM_CLOSE, 0, 0);

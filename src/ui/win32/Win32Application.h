@@ -40,6 +40,7 @@ class Win32Application : public Win32Window, public ui::Application {
   // A balloon from the notification area; nothing where there is none.
   // Its click shows the call's line (balloons offer no buttons of their own).
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
+  void NotifyText(std::string_view text) override;
   void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
@@ -51,6 +52,8 @@ class Win32Application : public Win32Window, public ui::Application {
   [[nodiscard]] int LogicalDpi() const override;
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
+  // WM_POWERBROADCAST tells of the wake.
+  [[nodiscard]] bool ReportsWake() const override { return true; }
 
   // The tray's menu: the last callers, "Toon Ringlook", the main window's
   // context-menu entries, "Afsluiten".
@@ -75,6 +78,7 @@ class Win32Application : public Win32Window, public ui::Application {
   std::string title_;
   std::unique_ptr<Win32HelpWindow> help_;
   void UpdateTrayTip();
+  void ShowBalloon(std::string_view title, std::string_view text, DWORD flags);
 
   bool trayIcon_ = false;
   const Win32PopupMenu* entries_ = nullptr;

@@ -1,9 +1,14 @@
 // The Windows Sockets client socket: see Win32ClientSocket.h.
 #include "ui/win32/Win32ClientSocket.h"
 
+#include <mstcpip.h>
+#include <ws2tcpip.h>
+
+#include <memory>
 #include <utility>
 
 #include "common/Error.h"
+#include "ui/win32/Win32Timer.h"
 
 namespace ringlook::win32 {
 
@@ -17,10 +22,24 @@ constexpr UINT kFirstNotification = WM_APP + 0x100;
 constexpr int kNotificationMessages = 0x100;
 constexpr std::uint32_t kNoAddress = 0xFFFFFFFFu;
 
+// A host that stops answering is given up 25 s after its last answer (ten probes, fixed by the system).
+constexpr ULONG kKeepAliveIdleMs = 10000;
+constexpr ULONG kKeepAliveIntervalMs = 1500;
+void StartKeepAlive(SOCKET socket) {
+  tcp_keepalive values{1, kKeepAliveIdleMs, kKeepAliveIntervalMs};
+  DWORD returned = 0;
+  WSAIoctl(socket, SIO_KEEPALIVE_VALS, &values, sizeof values, nullptr, 0, &returned, nullptr, nullptr);
+#ifdef TCP_MAXRT
+  const DWORD seconds = 25;  // a send that gets no answer gives up as soon
+  setsockopt(socket, IPPROTO_TCP, TCP_MAXRT, reinterpret_cast<const char*>(&seconds), sizeof seconds);
+#endif
+}
+
 }  // namespace
 
 Win32ClientSocket::Win32ClientSocket(std::uint16_t port)
     : port_(port), window_([this](UINT message, WPARAM wParam, LPARAM lParam) { Message(message, wParam, lParam); }) {
+  UseDeadlineTimer(std::make_unique<Win32Timer>(net::kAttemptDeadlineMs, false));
   WSADATA data{};
   if (const int error = WSAStartup(MAKEWORD(1, 1), &data); error != 0) {
     throw Error("Windows socket error: " + SystemErrorText(static_cast<DWORD>(error)) + " (" + std::to_string(error) +
@@ -123,6 +142,7 @@ void Win32ClientSocket::Notified(int event, int error) {
       if (error != 0) {
         ConnectFailed(Attempt(), error);
       } else {
+        StartKeepAlive(socket_);
         Connected(Attempt());
       }
       return;
@@ -142,6 +162,8 @@ void Win32ClientSocket::Notified(int event, int error) {
       // nothing fails after a reset only, so it tells the two apart.
       const char nothing = 0;
       if (error == 0 && ::send(socket_, &nothing, 0, 0) == SOCKET_ERROR) error = WSAGetLastError();
+      // A link that keep-alive found dead is reported as a network reset; it is the time-out.
+      if (error == WSAENETRESET) error = net::socket_error::kTimedOut;
       if (error != 0) {
         PeerError(net::ErrorEvent::Disconnect, error);
       } else if (AvailableBytes() > 0) {

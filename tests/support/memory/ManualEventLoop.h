@@ -21,6 +21,8 @@ class ManualClock : public Clock {
   [[nodiscard]] double Now() const override { return startDays_ + static_cast<double>(tick_) / kMsPerDay; }
   [[nodiscard]] std::uint64_t TickMs() const override { return tick_; }
   void AdvanceTo(std::uint64_t tick) { tick_ = tick > tick_ ? tick : tick_; }
+  // The machine sleeps: the date-time runs on, the tick stands still.
+  void Sleep(std::uint64_t ms) { startDays_ += static_cast<double>(ms) / kMsPerDay; }
 
  private:
   double startDays_;

@@ -26,6 +26,7 @@ class MemoryApplication : public Application {
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override {
     notifications_.push_back(std::string(alert ? "! " : "") + std::string(name) + " " + std::string(number));
   }
+  void NotifyText(std::string_view text) override { notifications_.emplace_back(text); }
   void ShowRecentCallers(const std::vector<RecentCaller>& callers) override { recent_ = callers; }
   MessageAnswer MessageBox(std::string_view text, MessageKind kind) override;
   void Beep() override { ++beeps_; }
@@ -36,10 +37,13 @@ class MemoryApplication : public Application {
   [[nodiscard]] int LogicalDpi() const override { return dpi_; }
   void ProcessEvents(std::uint64_t deadlineTick) override { loop_.ProcessEvents(deadlineTick); }
   void Terminate() override { terminated_ = true; }
+  [[nodiscard]] bool ReportsWake() const override { return reportsWake_; }
 
   // The answer to the next message box; the action runs while it is open.
   void AnswerNextBox(MessageAnswer answer, std::function<void()> whileOpen = {});
   void SetLogicalDpi(int dpi) { dpi_ = dpi; }
+  // As a platform that tells of the wake (OnWake) does.
+  void SetReportsWake(bool reports) { reportsWake_ = reports; }
 
   struct ShownBox {
     std::string text;
@@ -53,7 +57,8 @@ class MemoryApplication : public Application {
   [[nodiscard]] const std::vector<std::string>& OpenedAddresses() const { return opened_; }
   [[nodiscard]] const std::vector<std::string>& HelpShown() const { return help_; }
   [[nodiscard]] bool Terminated() const { return terminated_; }
-  // Each notification as its name, a blank and its number; "! " first for an alert.
+  // Each call's notification as its name, a blank and its number, "! " first
+  // for an alert; the program's own as their text.
   [[nodiscard]] const std::vector<std::string>& Notifications() const { return notifications_; }
   // The tray's last callers, as the program last listed them.
   [[nodiscard]] const std::vector<RecentCaller>& RecentCallers() const { return recent_; }
@@ -67,6 +72,7 @@ class MemoryApplication : public Application {
   std::string title_;
   bool minimized_ = false;
   bool terminated_ = false;
+  bool reportsWake_ = false;
   int restores_ = 0;
   int raises_ = 0;
   int beeps_ = 0;

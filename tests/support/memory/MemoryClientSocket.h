@@ -5,6 +5,7 @@
 // as the real sockets' come through their loops.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,9 @@ class MemoryClientSocket final : public ClientSocket {
   using ClientSocket::CurrentState;
   using ClientSocket::State;
 
-  explicit MemoryClientSocket(ui::ManualEventLoop& loop) : loop_(loop) {}
+  explicit MemoryClientSocket(ui::ManualEventLoop& loop) : loop_(loop) {
+    UseDeadlineTimer(std::make_unique<ui::ManualTimer>(loop, kAttemptDeadlineMs, false));
+  }
 
   int SendBytes(std::string_view bytes) override;
   int AvailableBytes() override { return Active() ? static_cast<int>(Waiting()) : 0; }
