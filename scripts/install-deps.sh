@@ -15,7 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev dbus-daemon
   clang libclang-rt-14-dev
   dpkg-dev file desktop-file-utils
-  iproute2
+  iproute2 iptables
   xvfb xauth xdotool x11-utils imagemagick fonts-dejavu-core openbox tint2 dunst
   dbus-x11 at-spi2-core python3-pyatspi
   weston qt6-wayland
