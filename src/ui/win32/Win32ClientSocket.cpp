@@ -25,6 +25,7 @@ constexpr std::uint32_t kNoAddress = 0xFFFFFFFFu;
 // A host that stops answering is given up 25 s after its last answer (ten probes, fixed by the system).
 constexpr ULONG kKeepAliveIdleMs = 10000;
 constexpr ULONG kKeepAliveIntervalMs = 1500;
+
 void StartKeepAlive(SOCKET socket) {
   tcp_keepalive values{1, kKeepAliveIdleMs, kKeepAliveIntervalMs};
   DWORD returned = 0;
