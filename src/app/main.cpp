@@ -6,9 +6,9 @@
 #include <QStandardPaths>
 
 #include "app/CommandLine.h"
-#include "ui/qt/QtInstanceLock.h"
-#include "ui/qt/QtProgram.h"
-#include "ui/qt/QuitOnSignals.h"
+#include "qt/QtInstanceLock.h"
+#include "qt/QtProgram.h"
+#include "qt/QuitOnSignals.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Timer.h"
+#include "ports/Timer.h"
 
 namespace ringlook::net {
 

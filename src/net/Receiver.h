@@ -14,7 +14,7 @@
 
 #include "net/ClientSocket.h"
 #include "ports/Clock.h"
-#include "ui/Timer.h"
+#include "ports/Timer.h"
 
 namespace ringlook::net {
 

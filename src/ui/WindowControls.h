@@ -3,6 +3,7 @@
 // from real widgets, the in-memory layer from MemoryControls.
 #pragma once
 
+#include "ports/Timer.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
@@ -13,7 +14,6 @@
 #include "ui/Panel.h"
 #include "ui/RichView.h"
 #include "ui/StatusBar.h"
-#include "ui/Timer.h"
 
 namespace ringlook::ui {
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "qt/QtProgram.h"
 #include "ui/WindowControls.h"
-#include "ui/qt/QtProgram.h"
 
 namespace ringlook::e2e {
 

@@ -29,8 +29,8 @@
 #include "calls/CallerLine.h"
 #include "common/Text.h"
 #include "net/Receiver.h"
-#include "ui/qt/Cp1252.h"
-#include "ui/qt/QtProgram.h"
+#include "qt/Cp1252.h"
+#include "qt/QtProgram.h"
 
 namespace ringlook {
 namespace {

@@ -9,11 +9,11 @@
 
 #include <vector>
 
+#include "qt/HelpWindow.h"
+#include "qt/QtRichView.h"
+#include "qt/QtStatusBar.h"
+#include "qt/QtWindows.h"
 #include "ui/WindowDefinitions.h"
-#include "ui/qt/HelpWindow.h"
-#include "ui/qt/QtRichView.h"
-#include "ui/qt/QtStatusBar.h"
-#include "ui/qt/QtWindows.h"
 
 namespace {
 

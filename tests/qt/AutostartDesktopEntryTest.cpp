@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "FileSizeLimit.h"
-#include "ui/qt/AutostartDesktopEntry.h"
+#include "qt/AutostartDesktopEntry.h"
 
 namespace ringlook::qt {
 namespace {

@@ -1,7 +1,7 @@
 // The core's Windows-1252 bytes through Qt strings and back.
 #include <gtest/gtest.h>
 
-#include "ui/qt/Cp1252.h"
+#include "qt/Cp1252.h"
 
 namespace {
 

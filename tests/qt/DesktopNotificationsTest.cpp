@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "PrivateBus.h"
-#include "ui/qt/DesktopNotifications.h"
+#include "qt/DesktopNotifications.h"
 
 namespace {
 

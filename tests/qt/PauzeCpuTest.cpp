@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/qt/QtClock.h"
-#include "ui/qt/QtEventPump.h"
+#include "qt/QtClock.h"
+#include "qt/QtEventPump.h"
 
 namespace {
 

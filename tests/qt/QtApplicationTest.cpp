@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/qt/QtApplication.h"
-#include "ui/qt/QtClock.h"
+#include "qt/QtApplication.h"
+#include "qt/QtClock.h"
 
 namespace {
 

@@ -19,9 +19,9 @@
 #include "LoopbackNetwork.h"
 #include "ResidentMemory.h"
 #include "net/Receiver.h"
-#include "ui/qt/QtClientSocket.h"
-#include "ui/qt/QtClock.h"
-#include "ui/qt/QtTimer.h"
+#include "qt/QtClientSocket.h"
+#include "qt/QtClock.h"
+#include "qt/QtTimer.h"
 
 namespace ringlook::qt {
 namespace {

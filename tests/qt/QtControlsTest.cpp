@@ -8,13 +8,13 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
-#include "ui/qt/Cp1252.h"
-#include "ui/qt/QtCheckBox.h"
-#include "ui/qt/QtComboBox.h"
-#include "ui/qt/QtEdit.h"
-#include "ui/qt/QtListBox.h"
-#include "ui/qt/QtMemo.h"
-#include "ui/qt/QtStatusBar.h"
+#include "qt/Cp1252.h"
+#include "qt/QtCheckBox.h"
+#include "qt/QtComboBox.h"
+#include "qt/QtEdit.h"
+#include "qt/QtListBox.h"
+#include "qt/QtMemo.h"
+#include "qt/QtStatusBar.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "qt/QtWindows.h"
 #include "records/TFormEdit.h"
-#include "ui/qt/QtWindows.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "ui/qt/QtDialogForm.h"
-#include "ui/qt/QtEdit.h"
-#include "ui/qt/QtMainForm.h"
+#include "qt/QtDialogForm.h"
+#include "qt/QtEdit.h"
+#include "qt/QtMainForm.h"
 
 namespace {
 

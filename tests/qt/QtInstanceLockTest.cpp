@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/qt/QtInstanceLock.h"
+#include "qt/QtInstanceLock.h"
 
 namespace ringlook::qt {
 namespace {

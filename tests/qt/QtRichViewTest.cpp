@@ -7,8 +7,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "ui/qt/QtRichView.h"
-#include "ui/qt/WebAddresses.h"
+#include "qt/QtRichView.h"
+#include "qt/WebAddresses.h"
 
 namespace {
 

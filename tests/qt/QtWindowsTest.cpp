@@ -23,9 +23,9 @@
 #include <vector>
 
 #include "WindowsContract.h"
-#include "ui/qt/Cp1252.h"
-#include "ui/qt/QtStatusBar.h"
-#include "ui/qt/QtWindows.h"
+#include "qt/Cp1252.h"
+#include "qt/QtStatusBar.h"
+#include "qt/QtWindows.h"
 
 namespace {
 

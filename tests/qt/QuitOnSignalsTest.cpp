@@ -6,7 +6,7 @@
 
 #include <csignal>
 
-#include "ui/qt/QuitOnSignals.h"
+#include "qt/QuitOnSignals.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/qt/QtSettingsStore.h"
+#include "qt/QtSettingsStore.h"
 
 namespace ringlook::qt {
 

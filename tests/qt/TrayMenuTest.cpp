@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/qt/QtApplication.h"
-#include "ui/qt/QtClock.h"
-#include "ui/qt/QtWindows.h"
-#include "ui/qt/TrayMenu.h"
+#include "qt/QtApplication.h"
+#include "qt/QtClock.h"
+#include "qt/QtWindows.h"
+#include "qt/TrayMenu.h"
 
 namespace {
 

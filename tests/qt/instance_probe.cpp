@@ -10,7 +10,7 @@
 
 #include <cstdio>
 
-#include "ui/qt/QtInstanceLock.h"
+#include "qt/QtInstanceLock.h"
 
 namespace {
 

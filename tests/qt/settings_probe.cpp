@@ -15,7 +15,7 @@
 #include <string>
 
 #include "common/Text.h"
-#include "ui/qt/QtSettingsStore.h"
+#include "qt/QtSettingsStore.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "main/TFormRinglook.h"
-#include "ui/qt/QtSettingsStore.h"
+#include "qt/QtSettingsStore.h"
 
 namespace ringlook::testing {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/win32/Win32Api.h"
+#include "win32/Win32Api.h"
 
 namespace ringlook::win32::testing {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "ui/win32/ManualText.h"
+#include "win32/ManualText.h"
 
 namespace ringlook::win32 {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/win32/ShellLinkEntry.h"
+#include "win32/ShellLinkEntry.h"
 
 namespace ringlook::win32 {
 namespace {

@@ -2,7 +2,7 @@
 // characters, with its line breaks as the field holds them.
 #include <gtest/gtest.h>
 
-#include "ui/win32/TypableText.h"
+#include "win32/TypableText.h"
 
 namespace ringlook::win32 {
 namespace {

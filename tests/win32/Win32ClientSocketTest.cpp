@@ -12,11 +12,11 @@
 
 #include "LoopbackNetwork.h"
 #include "net/Receiver.h"
-#include "ui/win32/Win32ClientSocket.h"
-#include "ui/win32/Win32Clock.h"
-#include "ui/win32/Win32EventPump.h"
-#include "ui/win32/Win32Form.h"
-#include "ui/win32/Win32Timer.h"
+#include "win32/Win32ClientSocket.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32EventPump.h"
+#include "win32/Win32Form.h"
+#include "win32/Win32Timer.h"
 
 namespace ringlook::win32 {
 namespace {

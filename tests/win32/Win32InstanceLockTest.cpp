@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ChildProcess.h"
-#include "ui/win32/Win32InstanceLock.h"
+#include "win32/Win32InstanceLock.h"
 
 namespace ringlook::win32 {
 namespace {

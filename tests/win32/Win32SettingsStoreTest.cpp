@@ -8,7 +8,7 @@
 
 #include "ErrorOf.h"
 #include "SettingsStoreContract.h"
-#include "ui/win32/Win32SettingsStore.h"
+#include "win32/Win32SettingsStore.h"
 
 namespace ringlook::win32 {
 namespace {

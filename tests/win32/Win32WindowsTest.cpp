@@ -2,7 +2,7 @@
 // wine: the window definitions' table test, every control found by its name
 // with its class and state, the places, and how the controls behave for the
 // logic (key preview, link clicks, modal showing, minimising the application).
-#include "ui/win32/Win32Api.h"
+#include "win32/Win32Api.h"
 
 #include <commctrl.h>
 #include <richedit.h>
@@ -19,10 +19,10 @@
 
 #include "WindowsContract.h"
 #include "common/Text.h"
-#include "ui/win32/Win32Application.h"
-#include "ui/win32/Win32Clock.h"
-#include "ui/win32/Win32EventPump.h"
-#include "ui/win32/Win32Windows.h"
+#include "win32/Win32Application.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32EventPump.h"
+#include "win32/Win32Windows.h"
 
 namespace ringlook::win32 {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/win32/Win32InstanceLock.h"
+#include "win32/Win32InstanceLock.h"
 
 int main(int argc, char* argv[]) {
   using namespace ringlook::win32;

@@ -17,9 +17,9 @@
 #include "calls/CallerLine.h"
 #include "net/Fields.h"
 #include "net/Receiver.h"
+#include "qt/QtProgram.h"
 #include "server/DemoData.h"
 #include "server/RingServer.h"
-#include "ui/qt/QtProgram.h"
 
 namespace ringlook::perf {
 

@@ -14,9 +14,9 @@
 #include "ProgramWait.h"
 #include "ServerThread.h"
 #include "main/TFormRinglook.h"
+#include "qt/QtProgram.h"
 #include "server/DemoData.h"
 #include "server/RingServer.h"
-#include "ui/qt/QtProgram.h"
 
 namespace ringlook::perf {
 

@@ -2,21 +2,21 @@
 // the first forward and ends); the first creates the application window and
 // the five windows in their order, builds the window logic on them
 // and runs the message loop.
-#include "ui/win32/Win32Api.h"
+#include "win32/Win32Api.h"
 
 #include <commctrl.h>
 #include <objbase.h>
 
 #include "main/WindowLogic.h"
-#include "ui/win32/ShellLinkEntry.h"
-#include "ui/win32/Win32Application.h"
-#include "ui/win32/Win32ClientSocket.h"
-#include "ui/win32/Win32Clock.h"
-#include "ui/win32/Win32EventPump.h"
-#include "ui/win32/Win32InstanceLock.h"
-#include "ui/win32/Win32SettingsStore.h"
-#include "ui/win32/Win32Timer.h"
-#include "ui/win32/Win32Windows.h"
+#include "win32/ShellLinkEntry.h"
+#include "win32/Win32Application.h"
+#include "win32/Win32ClientSocket.h"
+#include "win32/Win32Clock.h"
+#include "win32/Win32EventPump.h"
+#include "win32/Win32InstanceLock.h"
+#include "win32/Win32SettingsStore.h"
+#include "win32/Win32Timer.h"
+#include "win32/Win32Windows.h"
 
 namespace {
 

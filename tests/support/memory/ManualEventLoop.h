@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ports/Clock.h"
-#include "ui/Timer.h"
+#include "ports/Timer.h"
 
 namespace ringlook::ui {
 

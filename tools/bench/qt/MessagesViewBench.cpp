@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/qt/QtRichView.h"
+#include "qt/QtRichView.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "BenchTexts.h"
-#include "ui/qt/QtProgram.h"
+#include "qt/QtProgram.h"
 
 namespace {
 

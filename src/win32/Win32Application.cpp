@@ -1,0 +1,294 @@
+// The application on Win32: see Win32Application.h.
+#include "win32/Win32Application.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "common/Text.h"
+#include "common/WebAddress.h"
+#include "win32/Win32Child.h"
+#include "win32/Win32EventPump.h"
+
+namespace ringlook::win32 {
+
+namespace {
+
+constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kTrayId = 1;
+
+template <std::size_t N>
+void CopyInto(char (&field)[N], std::string_view text) {
+  const std::size_t length = std::min(text.size(), N - 1);
+  std::memcpy(field, text.data(), length);
+  field[length] = '\0';
+}
+
+}  // namespace
+
+Win32Application::Win32Application(const Clock& clock) : clock_(clock) {
+  const int left = GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int top = GetSystemMetrics(SM_CYSCREEN) / 2;
+  CreateHandle(0, WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, "", RECT{left, top, left, top},
+               nullptr);
+  SetName(Handle(), "Application");
+}
+
+Win32Application::~Win32Application() {
+  if (!trayIcon_) return;
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Handle();
+  icon.uID = kTrayId;
+  Shell_NotifyIconA(NIM_DELETE, &icon);
+}
+
+void Win32Application::AttachMainForm(Win32Form& mainForm, const Win32PopupMenu* entries) {
+  mainForm_ = &mainForm;
+  entries_ = entries;
+  mainForm.OnMinimize = [this] { Minimize(); };
+}
+
+void Win32Application::ShowMainForm() {
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  if (mainForm_ != nullptr) mainForm_->Show();
+}
+
+void Win32Application::SetTitle(std::string_view title) {
+  title_.assign(title);
+  SetWindowText(Handle(), title);
+}
+
+void Win32Application::Minimize() { ShowWindow(Handle(), SW_MINIMIZE); }
+
+void Win32Application::Restore() {
+  if (IsIconic(Handle()) != FALSE) ShowWindow(Handle(), SW_RESTORE);
+}
+
+bool Win32Application::Minimized() const { return IsIconic(Handle()) != FALSE; }
+
+void Win32Application::RaiseWithoutActivating(ui::Form& form) {
+  Restore();
+  // Through the layer above all others and back: in front of other programs'
+  // windows, which a plain raise does not reach. One that stays there already
+  // is left as it is.
+  const auto* window = dynamic_cast<const Win32Form*>(&form);
+  if (window != nullptr && window->StaysOnTop()) return;
+  form.SetStaysOnTop(true);
+  form.SetStaysOnTop(false);
+}
+
+void Win32Application::NotifyCall(std::string_view name, std::string_view number, bool alert) {
+  balloonNumber_.assign(number);
+  ShowBalloon(name, number, alert ? NIIF_WARNING : NIIF_INFO);
+}
+
+void Win32Application::NotifyText(std::string_view text) {
+  balloonNumber_.clear();
+  ShowBalloon("Ringlook", text, NIIF_INFO);
+}
+
+void Win32Application::ShowBalloon(std::string_view title, std::string_view text, DWORD flags) {
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Handle();
+  icon.uID = kTrayId;
+  if (!trayIcon_) {
+    icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    icon.uCallbackMessage = kTrayMessage;
+    icon.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    if (icon.hIcon == nullptr) icon.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+    CopyInto(icon.szTip, "Ringlook");
+    trayIcon_ = Shell_NotifyIconA(NIM_ADD, &icon) != FALSE;
+    if (!trayIcon_) return;
+  }
+  icon.uFlags = NIF_INFO;
+  icon.dwInfoFlags = flags;
+  CopyInto(icon.szInfoTitle, title);
+  CopyInto(icon.szInfo, text);
+  Shell_NotifyIconA(NIM_MODIFY, &icon);
+}
+
+void Win32Application::ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) {
+  recentCallers_ = callers;
+  UpdateTrayTip();
+}
+
+void Win32Application::UpdateTrayTip() {
+  if (!trayIcon_) return;
+  NOTIFYICONDATAA icon{};
+  icon.cbSize = sizeof icon;
+  icon.hWnd = Handle();
+  icon.uID = kTrayId;
+  icon.uFlags = NIF_TIP;
+  std::string tip = "Ringlook";
+  if (!recentCallers_.empty())
+    tip += "\nLaatste beller: " + recentCallers_.front().Name + "  " + recentCallers_.front().Time;
+  CopyInto(icon.szTip, tip);
+  Shell_NotifyIconA(NIM_MODIFY, &icon);
+}
+
+Win32PopupMenu Win32Application::TrayMenu() {
+  Win32PopupMenu menu("TrayMenu");
+  for (const ui::RecentCaller& caller : recentCallers_) {
+    Win32MenuItem& entry = menu.Add("Beller", (caller.Name + "  " + caller.Time).c_str());
+    entry.OnClick = [this, number = caller.Number] {
+      if (OnEditCall) OnEditCall(number);
+    };
+  }
+  if (!recentCallers_.empty()) menu.Add("N0", "-");
+  menu.Add("ToonRinglook", "Toon Ringlook").OnClick = [this] {
+    if (mainForm_ == nullptr) return;
+    Restore();
+    mainForm_->Activate();
+  };
+  if (entries_ != nullptr) {
+    menu.Add("N5", "-");
+    for (const auto& original : entries_->Items()) {
+      Win32MenuItem& copy = menu.Add(original->Name().c_str(), original->Caption().c_str(), original->Visible());
+      copy.OnClick = [item = original.get()] {
+        if (item->OnClick) item->OnClick();
+      };
+    }
+  }
+  menu.Add("N6", "-");
+  menu.Add("Afsluiten", "Afsluiten").OnClick = [this] {
+    if (mainForm_ != nullptr) PostMessageA(mainForm_->Handle(), WM_CLOSE, 0, 0);
+  };
+  return menu;
+}
+
+void Win32Application::ForOwnedForms(bool hide) const {
+  struct Walk {
+    HWND owner;
+    bool hide;
+  } walk{Handle(), hide};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        const auto* w = reinterpret_cast<const Walk*>(data);
+        Win32Form* form = Win32Form::Of(window);
+        if (form == nullptr || GetWindow(window, GW_OWNER) != w->owner) return TRUE;
+        if (w->hide) {
+          form->HideWithApplication();
+        } else {
+          form->ShowWithApplication();
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&walk));
+}
+
+HWND Win32Application::Target() const {
+  const HWND last = GetLastActivePopup(Handle());
+  if (last != Handle() && IsWindowVisible(last) != FALSE && IsWindowEnabled(last) != FALSE) return last;
+  if (mainForm_ != nullptr && mainForm_->Visible()) return mainForm_->Handle();
+  return nullptr;
+}
+
+HWND Win32Application::BoxOwner() const {
+  // A box belongs to the window in front, or else to the main window while that
+  // is on screen; over a minimised window it stands alone so it is seen.
+  const HWND active = GetActiveWindow();
+  if (active != nullptr && active != Handle() && IsWindowVisible(active) != FALSE) return active;
+  if (mainForm_ != nullptr && mainForm_->Visible() && !Minimized()) return mainForm_->Handle();
+  return nullptr;
+}
+
+ui::MessageAnswer Win32Application::MessageBox(std::string_view text, ui::MessageKind kind) {
+  const HWND owner = BoxOwner();
+  const UINT modality = owner == nullptr ? MB_TASKMODAL | MB_SETFOREGROUND : MB_APPLMODAL;
+  const std::string shown(text);
+  switch (kind) {
+    case ui::MessageKind::Confirmation:
+      return MessageBoxA(owner, shown.c_str(), "Confirm", MB_YESNO | MB_ICONQUESTION | modality) == IDYES
+                 ? ui::MessageAnswer::Yes
+                 : ui::MessageAnswer::No;
+    case ui::MessageKind::Error:
+      MessageBoxA(owner, shown.c_str(), "Ringlook", MB_OK | MB_ICONERROR | modality);
+      break;
+    case ui::MessageKind::Information:
+      MessageBoxA(owner, shown.c_str(), "Ringlook", MB_OK | MB_ICONINFORMATION | modality);
+      break;
+  }
+  return ui::MessageAnswer::Ok;
+}
+
+void Win32Application::Beep() { MessageBeep(MB_OK); }
+
+void Win32Application::SetClipboardText(std::string_view text) {
+  if (OpenClipboard(Handle()) == FALSE) return;
+  EmptyClipboard();
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
+    auto* bytes = static_cast<char*>(GlobalLock(memory));
+    std::memcpy(bytes, text.data(), text.size());
+    bytes[text.size()] = '\0';
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+
+void Win32Application::OpenAddress(std::string_view url) {
+  const std::string address = WebAddress(url);
+  if (address.empty()) return;
+  ShellExecuteA(BoxOwner(), "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+Win32HelpWindow& Win32Application::HelpWindow() {
+  if (!help_) help_ = std::make_unique<Win32HelpWindow>();
+  return *help_;
+}
+
+void Win32Application::ShowHelpContext(int context) { HelpWindow().ShowContext(context); }
+
+void Win32Application::ShowHelpTopic(std::string_view topic) { HelpWindow().ShowTopic(topic); }
+
+int Win32Application::LogicalDpi() const {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+void Win32Application::ProcessEvents(std::uint64_t deadlineTick) { ProcessEventsUntil(clock_, deadlineTick); }
+
+void Win32Application::Terminate() { RequestQuit(); }
+
+LRESULT Win32Application::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETFOCUS:
+      // Activated from the task bar: the window in front takes the focus.
+      if (const HWND target = Target()) SetFocus(target);
+      return 0;
+    case WM_SIZE:
+      // Minimised or restored, also from the task bar: the windows it owns go and come with it.
+      if (wParam == SIZE_MINIMIZED || wParam == SIZE_RESTORED) ForOwnedForms(wParam == SIZE_MINIMIZED);
+      return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_APMRESUMEAUTOMATIC && OnWake) OnWake();
+      return TRUE;
+    case WM_CLOSE:
+      // Closing the task-bar entry is closing the main window, question and all.
+      if (mainForm_ != nullptr) PostMessageA(mainForm_->Handle(), WM_CLOSE, 0, 0);
+      return 0;
+    case kTrayMessage:
+      if (lParam == WM_LBUTTONUP && mainForm_ != nullptr) {
+        Restore();
+        mainForm_->Activate();
+      } else if (lParam == WM_RBUTTONUP) {
+        POINT at{};
+        GetCursorPos(&at);
+        // In front first, or the menu would not close when the user clicks elsewhere.
+        SetForegroundWindow(Handle());
+        TrayMenu().Popup(Handle(), at);
+      } else if (lParam == NIN_BALLOONUSERCLICK && OnShowCall) {
+        OnShowCall(balloonNumber_);
+      }
+      return 0;
+    default:
+      return Win32Window::WindowProc(message, wParam, lParam);
+  }
+}
+
+}  // namespace ringlook::win32
