@@ -150,6 +150,8 @@ class TFormRinglook : public net::ClientSocketEvents {
   void ShowNotConnected();
   void Reconnect(const std::string& target);
   void ApplyStoredPosition();
+  // Puts the window back on a screen when its title bar is on none.
+  void KeepOnScreen();
   // The edit dialog for SelectedNumber; "Ok" sends the change.
   void EditSelectedEntry();
 

@@ -3,6 +3,7 @@
 // in-memory store.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 #include "MainWindowHarness.h"
@@ -63,6 +64,56 @@ TEST(FirstActivation, BadPositionFallsBackToTop125Left155) {
     h.mainControls.Self.Show();
     EXPECT_EQ(h.mainControls.Self.Top(), 125) << x << "/" << y;
     EXPECT_EQ(h.mainControls.Self.Left(), 155) << x << "/" << y;
+  }
+}
+
+// The screens come from the desktop: a window whose title bar is on none of
+// them goes back to 155, 125 whenever the program places or brings it up.
+TEST(FirstActivation, AWindowOffEveryScreenComesBackOnOne) {
+  const ui::Rect laptop{0, 0, 1280, 770};
+  const ui::Rect leftMonitor{-1920, 0, 1920, 1050};
+  const auto undocked = [laptop](MainWindowHarness& h) { h.app.SetScreens({laptop}); };
+  struct Case {
+    const char* what;
+    const char* x;
+    const char* y;
+    std::function<void(MainWindowHarness&)> then;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"stored off every screen", "3000", "2000", nullptr},
+           {"its screen goes away", "-1500", "300",
+            [&](MainWindowHarness& h) {
+              undocked(h);
+              h.app.OnScreensChanged();
+            }},
+           {"the connection closes", "-1500", "300",
+            [&](MainWindowHarness& h) {
+              undocked(h);
+              h.socket.AcceptConnection();
+              h.socket.CloseByPeer();
+            }},
+           {"a call pops it up", "-1500", "300",
+            [&](MainWindowHarness& h) {
+              undocked(h);
+              h.main.Dispatch("NIEUW^Jansen^0^^0612345678^3^");
+            }},
+           {"a notification is clicked", "-1500", "300",
+            [&](MainWindowHarness& h) {
+              undocked(h);
+              h.app.OnShowCall("0612345678");
+            }},
+       }) {
+    SCOPED_TRACE(c.what);
+    MainWindowHarness h;
+    StoreSettings(h.mockStore, "192.168.1.10", c.x, c.y);
+    h.app.SetScreens({laptop, leftMonitor});
+    h.mainControls.Self.Show();
+    if (c.then) {
+      EXPECT_EQ(h.mainControls.Self.Left(), -1500) << "kept on the monitor to the left while it is there";
+      c.then(h);
+    }
+    EXPECT_EQ(h.mainControls.Self.Left(), 155);
+    EXPECT_EQ(h.mainControls.Self.Top(), 125);
   }
 }
 
