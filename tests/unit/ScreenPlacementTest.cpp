@@ -28,7 +28,6 @@ TEST(ScreenPlacement, TheTitleBarLandsOnAScreen) {
            {"on a second screen that is there", {-1500, 300}, {laptop, leftMonitor}, {-1500, 300}},
            {"100 pixels of the title bar showing", {1180, 746}, {laptop}, {1180, 746}},
            {"99 pixels of the title bar showing", {1181, 200}, {laptop}, {155, 125}},
-           {"straddling two screens", {-60, 200}, {laptop, leftMonitor}, {-60, 200}},
            {"above the screen", {300, -5}, {laptop}, {155, 125}},
            {"from the primary's corner", {5000, 5000}, {{1920, 40, 1280, 770}, leftMonitor}, {2075, 165}},
            {"a screen too small for the corner", {3000, 2000}, {{0, 0, 600, 400}}, {75, 125}},
