@@ -13,7 +13,10 @@ constexpr std::string_view kAlertMarker = "x";
 constexpr std::string_view kCountLabel = "  Aantal (vandaag) : ";
 }  // namespace
 
-void TFormRinglook::RaiseMainWindow() { env_.App.RaiseWithoutActivating(controls_.Self); }
+void TFormRinglook::RaiseMainWindow() {
+  env_.App.RaiseWithoutActivating(controls_.Self);
+  KeepOnScreen();
+}
 
 std::string TFormRinglook::ListBoxTrim(std::string_view record) {
   calls::CallerLine formatted = calls::FormatCallerRecord(record);

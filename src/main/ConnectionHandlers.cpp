@@ -41,6 +41,7 @@ void TFormRinglook::ShowNotConnected() {
   controls_.StatusBar1.SetPanelBevel(0, ui::Bevel::Raised);
   controls_.ListBox1.Clear();
   env_.App.Restore();
+  KeepOnScreen();
 }
 
 void TFormRinglook::ClientSocket1Disconnect() {

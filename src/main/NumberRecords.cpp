@@ -31,6 +31,7 @@ void TFormRinglook::EditNumber(const std::string& number) {
 
 void TFormRinglook::ShowCall(const std::string& number) {
   env_.App.Restore();
+  KeepOnScreen();
   controls_.Self.Activate();
   ui::ListBox& list = controls_.ListBox1;
   for (int i = 0; i < list.Count(); ++i) {

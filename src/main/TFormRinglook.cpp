@@ -50,6 +50,7 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, const Services& 
   env_.App.OnShowCall = [this](const std::string& number) { ShowCall(number); };
   env_.App.OnEditCall = [this](const std::string& number) { EditNumber(number); };
   env_.App.OnWake = [this] { MachineWoke(); };
+  env_.App.OnScreensChanged = [this] { KeepOnScreen(); };
   FormCreate();
 }
 
@@ -90,10 +91,19 @@ void TFormRinglook::ApplyStoredPosition() {
   if (topValid) controls_.Self.SetTop(top);
   if (topValid && ParseInt(StoredX, left)) {
     controls_.Self.SetLeft(left);
-    return;
+  } else {
+    controls_.Self.SetTop(kFallbackTop);
+    controls_.Self.SetLeft(kFallbackLeft);
   }
-  controls_.Self.SetTop(kFallbackTop);
-  controls_.Self.SetLeft(kFallbackLeft);
+  KeepOnScreen();
+}
+
+void TFormRinglook::KeepOnScreen() {
+  ui::Form& self = controls_.Self;
+  const ui::Position to =
+      ui::OnScreen({self.Left(), self.Top(), self.Width(), self.Height()}, self.TitleBarHeight(), env_.App.Screens());
+  if (to.top != self.Top()) self.SetTop(to.top);
+  if (to.left != self.Left()) self.SetLeft(to.left);
 }
 
 bool TFormRinglook::FormClose() {

@@ -158,6 +158,8 @@ class TFormRinglook : public net::ClientSocketEvents {
   bool WokeSinceLastNick();
   void Reconnect(const std::string& target);
   void ApplyStoredPosition();
+  // Puts the window back on a screen when its title bar is on none.
+  void KeepOnScreen();
   // The edit dialog for SelectedNumber; "Ok" sends the change.
   void EditSelectedEntry();
 

@@ -67,6 +67,11 @@ QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock, QDBusConn
     if (OnShowCall) OnShowCall(balloonNumber_);
   });
   tray_.show();
+  // Told when Qt has already taken the screen out of its list, before it moves
+  // the windows that were on it to the primary screen as it sees fit.
+  QObject::connect(qApp, &QGuiApplication::screenRemoved, [this] {
+    if (OnScreensChanged) OnScreensChanged();
+  });
 }
 
 QtApplication::~QtApplication() = default;
@@ -188,6 +193,21 @@ void QtApplication::ShowHelpTopic(std::string_view topic) { HelpWindowRef().Show
 int QtApplication::LogicalDpi() const {
   const QScreen* screen = mainForm_.screen();
   return screen ? qRound(screen->logicalDotsPerInchX()) : 96;
+}
+
+std::vector<ui::Rect> QtApplication::Screens() const {
+  std::vector<ui::Rect> areas;
+  if (!WindowsComeBack()) return areas;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  const auto add = [&areas](const QScreen* screen) {
+    const QRect area = screen->availableGeometry();
+    areas.push_back({area.x(), area.y(), area.width(), area.height()});
+  };
+  if (primary != nullptr) add(primary);
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen != primary) add(screen);
+  }
+  return areas;
 }
 
 void QtApplication::ProcessEvents(std::uint64_t deadlineTick) { ProcessEventsUntil(clock_, deadlineTick); }

@@ -50,6 +50,8 @@ class QtApplication : public ui::Application {
   void ShowHelpContext(int context) override;
   void ShowHelpTopic(std::string_view topic) override;
   [[nodiscard]] int LogicalDpi() const override;
+  // None on Wayland, where the compositor places the windows.
+  [[nodiscard]] std::vector<ui::Rect> Screens() const override;
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
   // Where logind is on the system bus: it tells of the wake.

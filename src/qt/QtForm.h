@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QShowEvent>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
@@ -29,6 +30,11 @@ class QtForm : public Widget, public ui::Form {
   void SetTop(int top) override { this->move(this->x(), top); }
   [[nodiscard]] int Width() const override { return this->frameGeometry().width(); }
   [[nodiscard]] int Height() const override { return this->frameGeometry().height(); }
+  // Until the window manager has framed the window, the style's idea of a title bar.
+  [[nodiscard]] int TitleBarHeight() const override {
+    const int framed = this->geometry().top() - this->frameGeometry().top();
+    return framed > 0 ? framed : this->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  }
   void FreezeWidthAndMinimumHeight() override {
     this->setFixedWidth(this->width());
     this->setMinimumHeight(this->height());

@@ -1,6 +1,6 @@
 // The application as the logic sees it: its task-bar title, minimising and
-// restoring, message boxes, and the nested event processing that Pauze, modal
-// dialogs and message boxes rely on.
+// restoring, message boxes, the screens, and the nested event processing that
+// Pauze, modal dialogs and message boxes rely on.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ui/ScreenPlacement.h"
 
 namespace ringlook::ui {
 
@@ -56,6 +58,9 @@ class Application {
   virtual void ShowHelpTopic(std::string_view topic) = 0;
   // Screen resolution in pixels per logical inch.
   [[nodiscard]] virtual int LogicalDpi() const = 0;
+  // The screens' available areas (without the task bar), the primary first;
+  // none where the desktop places the windows itself.
+  [[nodiscard]] virtual std::vector<Rect> Screens() const = 0;
   // Handles pending events; when none is pending, sleeps until the next event or
   // until the tick deadline, whichever comes first. Never spins.
   virtual void ProcessEvents(std::uint64_t deadlineTick) = 0;
@@ -70,6 +75,8 @@ class Application {
   std::function<void(const std::string& number)> OnEditCall;
   // The machine woke from sleep.
   std::function<void()> OnWake;
+  // A screen went away or changed while the program runs.
+  std::function<void()> OnScreensChanged;
 };
 
 }  // namespace ringlook::ui

@@ -45,6 +45,8 @@ class Form {
   virtual void SetTop(int top) = 0;
   [[nodiscard]] virtual int Width() const = 0;
   [[nodiscard]] virtual int Height() const = 0;
+  // From the frame's top edge to the client area: the strip the user drags.
+  [[nodiscard]] virtual int TitleBarHeight() const = 0;
   // Width fixed at the current width, height at least the current height.
   virtual void FreezeWidthAndMinimumHeight() = 0;
   // Brings the window to the front and gives it the focus.

@@ -251,6 +251,28 @@ int Win32Application::LogicalDpi() const {
   return dpi;
 }
 
+std::vector<ui::Rect> Win32Application::Screens() const {
+  std::vector<ui::Rect> areas;
+  EnumDisplayMonitors(
+      nullptr, nullptr,
+      [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+        auto* found = reinterpret_cast<std::vector<ui::Rect>*>(data);
+        MONITORINFO info{};
+        info.cbSize = sizeof info;
+        if (GetMonitorInfoA(monitor, &info) == FALSE) return TRUE;
+        const RECT& work = info.rcWork;
+        const ui::Rect area{work.left, work.top, work.right - work.left, work.bottom - work.top};
+        if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0) {
+          found->insert(found->begin(), area);
+        } else {
+          found->push_back(area);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
 void Win32Application::ProcessEvents(std::uint64_t deadlineTick) { ProcessEventsUntil(clock_, deadlineTick); }
 
 void Win32Application::Terminate() { RequestQuit(); }
@@ -268,6 +290,10 @@ LRESULT Win32Application::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_POWERBROADCAST:
       if (wParam == PBT_APMRESUMEAUTOMATIC && OnWake) OnWake();
       return TRUE;
+    case WM_DISPLAYCHANGE:
+      // A monitor went or its resolution changed: every top-level window hears it.
+      if (OnScreensChanged) OnScreensChanged();
+      return 0;
     case WM_CLOSE:
       // Closing the task-bar entry is closing the main window, question and all.
       if (mainForm_ != nullptr) PostMessageA(mainForm_->Handle(), WM_CLOSE, 0, 0);

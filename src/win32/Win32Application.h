@@ -50,6 +50,8 @@ class Win32Application : public Win32Window, public ui::Application {
   void ShowHelpContext(int context) override;
   void ShowHelpTopic(std::string_view topic) override;
   [[nodiscard]] int LogicalDpi() const override;
+  // Each monitor's work area, the primary first.
+  [[nodiscard]] std::vector<ui::Rect> Screens() const override;
   void ProcessEvents(std::uint64_t deadlineTick) override;
   void Terminate() override;
   // WM_POWERBROADCAST tells of the wake.

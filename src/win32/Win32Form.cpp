@@ -56,6 +56,12 @@ RECT Win32Form::Frame() const {
   return frame;
 }
 
+int Win32Form::TitleBarHeight() const {
+  POINT client{0, 0};
+  ClientToScreen(Handle(), &client);
+  return client.y - Frame().top;
+}
+
 bool Win32Form::Visible() const { return visible_; }
 
 void Win32Form::HideWithApplication() {

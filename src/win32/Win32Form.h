@@ -39,6 +39,7 @@ class Win32Form : public Win32Window, public ui::Form {
   void SetTop(int top) override;
   [[nodiscard]] int Width() const override { return Frame().right - Frame().left; }
   [[nodiscard]] int Height() const override { return Frame().bottom - Frame().top; }
+  [[nodiscard]] int TitleBarHeight() const override;
   void FreezeWidthAndMinimumHeight() override;
   void Activate() override;
   void SetStaysOnTop(bool onTop) override;

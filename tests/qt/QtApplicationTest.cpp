@@ -105,6 +105,20 @@ TEST_F(QtApplicationTest, MinimiseAndRaiseWithoutActivating) {
   EXPECT_TRUE(form_.isVisible());
 }
 
+// The screens of the test's offscreen platform (offscreen-screens.json): a
+// laptop, and a monitor to its left.
+TEST_F(QtApplicationTest, TheScreensAreTheDesktopsAvailableAreasPrimaryFirst) {
+  std::vector<QRect> areas;
+  for (const ui::Rect& area : app_.Screens()) areas.emplace_back(area.left, area.top, area.width, area.height);
+  EXPECT_EQ(areas, (std::vector<QRect>{{0, 0, 1280, 800}, {-1920, 0, 1920, 1080}}));
+  form_.move(3000, 2000);
+  form_.show();
+  EXPECT_GT(form_.TitleBarHeight(), 0);
+  const ui::Position placed =
+      ui::OnScreen({form_.Left(), form_.Top(), form_.Width(), form_.Height()}, form_.TitleBarHeight(), app_.Screens());
+  EXPECT_EQ(placed, (ui::Position{155, 125}));
+}
+
 TEST_F(QtApplicationTest, HelpOpensTheShippedManualAtTheAskedSection) {
   app_.ShowHelpContext(100);
   ASSERT_NE(app_.Help(), nullptr);

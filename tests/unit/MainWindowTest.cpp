@@ -3,6 +3,7 @@
 // in-memory store.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 
 #include "MainWindowHarness.h"
@@ -63,6 +64,39 @@ TEST(FirstActivation, BadPositionFallsBackToTop125Left155) {
     h.mainControls.Self.Show();
     EXPECT_EQ(h.mainControls.Self.Top(), 125) << x << "/" << y;
     EXPECT_EQ(h.mainControls.Self.Left(), 155) << x << "/" << y;
+  }
+}
+
+// The screens come from the desktop: a window whose title bar is on none of
+// them goes back to 155, 125 at the first activation, and when the monitor it
+// was on has gone and the program brings it up.
+TEST(FirstActivation, AWindowOffEveryScreenComesBackOnOne) {
+  const ui::Rect laptop{0, 0, 1280, 770};
+  const ui::Rect leftMonitor{-1920, 0, 1920, 1050};
+  struct Case {
+    const char* what;
+    std::function<void(MainWindowHarness&)> bringUp;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"stored off every screen", nullptr},
+           {"its screen goes away", [](MainWindowHarness& h) { h.app.OnScreensChanged(); }},
+           {"the connection closes", [](MainWindowHarness& h) { h.socket.CloseByPeer(); }},
+           {"a call pops it up", [](MainWindowHarness& h) { h.main.Dispatch("NIEUW^Jansen^0^^0612345678^3^"); }},
+           {"a notification is clicked", [](MainWindowHarness& h) { h.app.OnShowCall("0612345678"); }},
+       }) {
+    SCOPED_TRACE(c.what);
+    MainWindowHarness h;
+    StoreSettings(h.mockStore, "192.168.1.10", c.bringUp ? "-1500" : "3000", c.bringUp ? "300" : "2000");
+    h.app.SetScreens({laptop, leftMonitor});
+    h.mainControls.Self.Show();
+    if (c.bringUp) {
+      EXPECT_EQ(h.mainControls.Self.Left(), -1500) << "kept on the monitor to the left while it is there";
+      h.socket.AcceptConnection();
+      h.app.SetScreens({laptop});
+      c.bringUp(h);
+    }
+    EXPECT_EQ(h.mainControls.Self.Left(), 155);
+    EXPECT_EQ(h.mainControls.Self.Top(), 125);
   }
 }
 

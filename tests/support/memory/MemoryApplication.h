@@ -1,11 +1,13 @@
 // The in-memory application: records what the logic asked of the desktop
-// (title, restores, raises, message boxes, help) and answers message boxes from
-// a script, with events going on while a box is "open".
+// (title, restores, raises, message boxes, help), answers message boxes from
+// a script, with events going on while a box is "open", and has the screens a
+// test gives it (none at first, as where the desktop places windows itself).
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "memory/ManualEventLoop.h"
@@ -35,6 +37,7 @@ class MemoryApplication : public Application {
   void ShowHelpContext(int context) override { help_.push_back("context " + std::to_string(context)); }
   void ShowHelpTopic(std::string_view topic) override { help_.push_back("topic " + std::string(topic)); }
   [[nodiscard]] int LogicalDpi() const override { return dpi_; }
+  [[nodiscard]] std::vector<Rect> Screens() const override { return screens_; }
   void ProcessEvents(std::uint64_t deadlineTick) override { loop_.ProcessEvents(deadlineTick); }
   void Terminate() override { terminated_ = true; }
   [[nodiscard]] bool ReportsWake() const override { return reportsWake_; }
@@ -44,6 +47,8 @@ class MemoryApplication : public Application {
   void SetLogicalDpi(int dpi) { dpi_ = dpi; }
   // As a platform that tells of the wake (OnWake) does.
   void SetReportsWake(bool reports) { reportsWake_ = reports; }
+  // The desktop's screens from now on; OnScreensChanged tells the program.
+  void SetScreens(std::vector<Rect> screens) { screens_ = std::move(screens); }
 
   struct ShownBox {
     std::string text;
@@ -77,6 +82,7 @@ class MemoryApplication : public Application {
   int raises_ = 0;
   int beeps_ = 0;
   int dpi_ = 96;
+  std::vector<Rect> screens_;
   std::string clipboard_;
   std::vector<std::string> opened_;
   std::vector<std::string> help_;

@@ -28,6 +28,7 @@ class MemoryForm : public Form {
   void SetTop(int top) override { top_ = top; }
   [[nodiscard]] int Width() const override { return width_; }
   [[nodiscard]] int Height() const override { return height_; }
+  [[nodiscard]] int TitleBarHeight() const override { return kTitleBarHeight; }
   void FreezeWidthAndMinimumHeight() override { frozen_ = true; }
   [[nodiscard]] bool SizeFrozen() const { return frozen_; }
   void Activate() override {
@@ -48,6 +49,8 @@ class MemoryForm : public Form {
   [[nodiscard]] int ModalShowings() const { return modalShowings_; }
 
  private:
+  // As a common desktop theme draws it.
+  static constexpr int kTitleBarHeight = 24;
   std::string caption_;
   int left_ = 0;
   int top_ = 0;
