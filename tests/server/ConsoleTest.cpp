@@ -1,4 +1,4 @@
-// Commands typed at the server: calls and messages reach the clients.
+// Commands typed at the server: calls and messages reach the clients, the day moves on.
 #include <gtest/gtest.h>
 
 #include "ServerFixture.h"
@@ -31,6 +31,14 @@ TEST_F(ConsoleCommands, CallAndMsgReachTheClientsQuitStops) {
 
   EXPECT_TRUE(console.Execute("call").startsWith(QLatin1String("unknown command")));
   EXPECT_EQ(store_->CountOn(now_.date()), 2) << "a call needs a number";
+
+  // The next day counts and lists its own calls only.
+  EXPECT_EQ(console.Execute("nextday"), "day " + now_.date().addDays(1).toString(Qt::ISODate));
+  console.Execute("call 0699");
+  EXPECT_EQ(jan->Receive(), "NIEUW^Onbekend^0^10:00 lijn 1^0699^1^");
+  EXPECT_EQ(jan->Receive(), "UPDATEBELLERS^1");
+  jan->Send("HISTORY");
+  EXPECT_EQ(jan->Receive(), "HISTORY^Onbekend^0^10:00 lijn 1^0699^1^~");
   EXPECT_TRUE(console.Execute("who").contains(QLatin1String("Jan")));
   EXPECT_FALSE(quit);
   console.Execute("quit");

@@ -29,7 +29,7 @@ int RemainingMs(Instant end) {
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& args,
-                           const std::map<std::string, std::string>& changes) {
+                           const std::map<std::string, std::string>& changes, bool typed) {
   std::map<std::string, std::string> environment;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string_view text(*entry);
@@ -59,9 +59,17 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
 
   int pipeEnds[2];
   if (::pipe2(pipeEnds, O_CLOEXEC) != 0) throw std::runtime_error("pipe: " + std::string(std::strerror(errno)));
+  int inputEnds[2] = {-1, -1};
+  if (typed && ::pipe2(inputEnds, O_CLOEXEC) != 0) {
+    throw std::runtime_error("pipe: " + std::string(std::strerror(errno)));
+  }
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  if (typed) {
+    posix_spawn_file_actions_adddup2(&actions, inputEnds[0], 0);
+  } else {
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  }
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 1);
   posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 2);
   started_ = Clock::now();
@@ -69,8 +77,11 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
   posix_spawn_file_actions_destroy(&actions);
   ::close(pipeEnds[1]);
   output_ = pipeEnds[0];
+  if (typed) ::close(inputEnds[0]);
+  input_ = inputEnds[1];
   if (error != 0) {
     ::close(output_);
+    if (input_ >= 0) ::close(input_);
     throw std::runtime_error("cannot start " + program + ": " + std::strerror(error));
   }
   // Called directly: Debian 12's <sys/pidfd.h> declares pidfd_open without C linkage.
@@ -88,6 +99,18 @@ ChildProcess::~ChildProcess() {
   }
   ::close(exitWatch_);
   ::close(output_);
+  if (input_ >= 0) ::close(input_);
+}
+
+void ChildProcess::TypeLine(std::string_view line) {
+  const std::string text = std::string(line) + "\n";
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t put = ::write(input_, text.data() + done, text.size() - done);
+    if (put < 0 && errno == EINTR) continue;
+    if (put < 0) throw std::runtime_error("cannot type at the child: " + std::string(std::strerror(errno)));
+    done += static_cast<std::size_t>(put);
+  }
 }
 
 bool ChildProcess::ReadOutput() {
@@ -107,9 +130,13 @@ std::optional<Instant> ChildProcess::WaitForLine(std::string_view text, int time
   const Instant end = Clock::now() + std::chrono::milliseconds(timeoutMs);
   bool open = true;
   for (;;) {
-    for (; linesSeen_ < lines_.size(); ++linesSeen_) {
-      if (lines_[linesSeen_].second.find(text) != std::string::npos) return lines_[linesSeen_++].first;
+    for (auto line = lines_.begin(); line != lines_.end(); ++line) {
+      if (line->second.find(text) == std::string::npos) continue;
+      const Instant read = line->first;
+      lines_.erase(lines_.begin(), line + 1);
+      return read;
     }
+    lines_.clear();
     if (!open || Clock::now() >= end) return std::nullopt;
     pollfd watched{output_, POLLIN, 0};
     if (::poll(&watched, 1, RemainingMs(end)) > 0) open = ReadOutput();

@@ -1,24 +1,33 @@
-// A long working day on the whole program in this process against the
-// reference server on its own thread: calls, searches and messages by the
-// thousand, with the resident memory noted after every round beside the bytes
-// the list and the messages window hold.
+// Working days at the desk on the whole program in this process, against the
+// reference server as a process of its own (as on another machine), so that
+// the memory noted is the client's: calls, searches and messages hour by hour,
+// the server's day moved on each morning, and the memory at the end of each
+// day beside the bytes the list and the messages window hold.
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "Measure.h"
 
 namespace ringlook::perf {
 
 struct LongSessionPlan {
-  int Rounds = 8;
-  int CallsPerRound = 150;
-  int SearchesPerRound = 15;
-  int MessagesPerRound = 100;
+  std::string Server;
+  int Days = 5;
+  int Hours = 10;
+  // A quiet day: 300 calls, 30 searches, 200 messages; the full day has four times as many.
+  int CallsPerHour = 30;
+  int SearchesPerHour = 3;
+  int MessagesPerHour = 20;
+  // Leaves the process once the table is printed, with the windows as they
+  // are: a heap profiler then reports what the client held at the end as not freed.
+  bool EndWithoutFreeing = false;
 };
 
-// Prints a line per round on standard error; the row compares the memory grown
-// after the first round with what the windows came to hold meanwhile.
-Row MeasureLongSession(const QString& workFolder, const LongSessionPlan& plan);
+// Prints a line per day on standard error; the rows are the week's growth
+// against what the windows came to hold, and from day 2 on beyond it.
+std::vector<Row> MeasureLongSession(const QString& workFolder, const LongSessionPlan& plan);
 
 }  // namespace ringlook::perf

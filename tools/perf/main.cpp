@@ -56,16 +56,39 @@ int main(int argc, char* argv[]) {
                                       QStringLiteral("path"), QDir(built).filePath("ringlook_bare_window"));
   const QCommandLineOption longOption(
       QStringLiteral("long-session"),
-      QStringLiteral("Instead of the table: a working day of thousands of calls, searches and messages, with the "
-                     "memory after every round."));
-  parser.addOptions({runsOption, idleOption, copyingOption, ringlookOption, bareOption, longOption});
+      QStringLiteral("Instead of the table: working days of calls, searches and messages, with the client's "
+                     "memory at the end of every day."));
+  const QCommandLineOption daysOption(QStringLiteral("days"), QStringLiteral("Days of the long session (5)."),
+                                      QStringLiteral("n"), QStringLiteral("5"));
+  const QCommandLineOption fullDayOption(
+      QStringLiteral("full-day"),
+      QStringLiteral("Long session days of 1,200 calls, 120 searches and 800 messages, not 300, 30 and 200."));
+  const QCommandLineOption serverOption(QStringLiteral("server"),
+                                        QStringLiteral("The reference server the long session runs."),
+                                        QStringLiteral("path"), QDir(built).filePath("../server/ringlook-server"));
+  const QCommandLineOption unfreedOption(
+      QStringLiteral("end-without-freeing"),
+      QStringLiteral("The long session leaves with the windows as they are, so that a heap profiler reports what "
+                     "the client held at the end."));
+  parser.addOptions({runsOption, idleOption, copyingOption, ringlookOption, bareOption, longOption, daysOption,
+                     fullDayOption, serverOption, unfreedOption});
   parser.process(app);
 
   try {
     const QTemporaryDir work;
     if (!work.isValid()) throw std::runtime_error("no temporary folder");
     if (parser.isSet(longOption)) {
-      PrintTable({MeasureLongSession(work.path(), LongSessionPlan{})});
+      LongSessionPlan plan;
+      plan.Server = QDir::cleanPath(parser.value(serverOption)).toStdString();
+      plan.Days = Number(parser, daysOption);
+      plan.EndWithoutFreeing = parser.isSet(unfreedOption);
+      if (parser.isSet(fullDayOption)) {
+        constexpr int kFullDay = 4;
+        plan.CallsPerHour *= kFullDay;
+        plan.SearchesPerHour *= kFullDay;
+        plan.MessagesPerHour *= kFullDay;
+      }
+      PrintTable(MeasureLongSession(work.path(), plan));
       return 0;
     }
     const Programs programs{QDir::cleanPath(parser.value(ringlookOption)).toStdString(),

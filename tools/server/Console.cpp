@@ -32,6 +32,8 @@ QString Console::Help() {
       "  call NUMBER [DETAIL]  a call from NUMBER; DETAIL defaults to the time and \"lijn 1\"\n"
       "  msg NICKNAME TEXT     send TEXT to the client called NICKNAME, from \"Centrale\"\n"
       "  who                   list the connected clients\n"
+      "  nextday               move the server's day on by one: later calls are of that\n"
+      "                        day, and HISTORY gives only them\n"
       "  quit                  stop the server\n"
       "  help                  this text");
 }
@@ -58,6 +60,9 @@ QString Console::Execute(const QByteArray& line) {
     QStringList lines;
     for (const QString& client : server_.Clients()) lines << client;
     return lines.isEmpty() ? QStringLiteral("no clients") : lines.join(QLatin1Char('\n'));
+  }
+  if (command == QLatin1String("nextday")) {
+    return QStringLiteral("day %1").arg(server_.MoveDay().toString(Qt::ISODate));
   }
   if (command == QLatin1String("quit")) {
     quit_();

@@ -1,5 +1,5 @@
 // The commands an operator types on the server's standard input: inject a call,
-// send a message to a client, list the clients, quit.
+// send a message to a client, list the clients, move the day, quit.
 #pragma once
 
 #include <QByteArray>

@@ -77,7 +77,7 @@ void RingServer::OnRequest(ClientConnection* connection, const QByteArray& bytes
 }
 
 void RingServer::Handle(ClientConnection& connection, const Request& request) {
-  const QDate today = clock_().date();
+  const QDate today = Now().date();
   switch (request.Kind) {
     case RequestKind::History:
       connection.Send(RecordListMessage(net::kHistory, store_.CallsOn(today)));
@@ -136,6 +136,11 @@ void RingServer::ChangeNickname(ClientConnection& connection, const std::string&
   }
 }
 
+QDate RingServer::MoveDay() {
+  ++daysMoved_;
+  return Now().date();
+}
+
 int RingServer::Deliver(std::string_view recipient, std::string_view sender, std::string_view body) {
   int delivered = 0;
   for (ClientConnection* client : clients_) {
@@ -168,7 +173,7 @@ void RingServer::Broadcast(const std::string& message) {
 }
 
 net::CallerRecord RingServer::InjectCall(std::string_view number, std::string_view detail) {
-  const QDateTime now = clock_();
+  const QDateTime now = Now();
   const net::CallerRecord record =
       store_.LogCall(number, detail.empty() ? CallDetail(now.time(), 1) : std::string(detail), now);
   Broadcast(NieuwMessage(record));
@@ -185,7 +190,7 @@ void RingServer::SimulateCall() {
     } else {
       number = "06" + std::to_string(10000000 + random_.bounded(90000000));
     }
-    InjectCall(number, CallDetail(clock_().time(), 1 + random_.bounded(kSimulatedLines)));
+    InjectCall(number, CallDetail(Now().time(), 1 + random_.bounded(kSimulatedLines)));
   } catch (const Error& error) {
     qWarning("simulated call not logged: %s", error.what());
   }

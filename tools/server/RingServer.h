@@ -49,6 +49,9 @@ class RingServer : public QObject {
   // Logs a call and announces it to every client: NIEUW, then UPDATEBELLERS.
   // An empty detail gives the time and line 1.
   net::CallerRecord InjectCall(std::string_view number, std::string_view detail = {});
+  // Moves the server's day on by one: later calls are logged on the next day,
+  // and HISTORY gives that day's calls only. Returns the new day.
+  QDate MoveDay();
   // Sends body from sender to every client whose nickname is recipient; returns how many.
   int Deliver(std::string_view recipient, std::string_view sender, std::string_view body);
 
@@ -66,9 +69,11 @@ class RingServer : public QObject {
   void Broadcast(const std::string& message);
   void SimulateCall();
   void Log(const QString& line) const;
+  [[nodiscard]] QDateTime Now() const { return clock_().addDays(daysMoved_); }
 
   Store& store_;
   Clock clock_;
+  int daysMoved_ = 0;
   ConnectionLimits limits_;
   PaceClock& pace_;
   LogSink log_;
