@@ -52,7 +52,7 @@ class TFormRinglook : public net::ClientSocketEvents {
     SettingsStore& Store;
     AutostartEntry& Autostart;
     // The settle wait's own timer, off.
-    ui::Timer& SettleTimer;
+    Timer& SettleTimer;
     // The absolute path of the running program, for the autostart entry.
     std::string ProgramPath;
     // A line for the link's log (--verbose); may be empty.

@@ -39,7 +39,7 @@ class QtApplication : public ui::Application {
   void RaiseWithoutActivating(ui::Form& form) override;
   // A desktop notification, or else the tray's balloon; nothing without either.
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
-  void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
+  void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;

@@ -9,18 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "calls/RecentCallers.h"
+
 namespace ringlook::ui {
 
 class Form;
 
 enum class MessageKind { Error, Information, Confirmation };
 
-// One of today's last callers, as the tray lists them.
-struct RecentCaller {
-  std::string Name;
-  std::string Number;
-  std::string Time;  // h:nn
-};
 enum class MessageAnswer { Ok, Yes, No };
 
 class Application {
@@ -41,7 +37,7 @@ class Application {
   virtual void NotifyCall(std::string_view name, std::string_view number, bool alert) = 0;
   // Today's last callers, newest first: the tray's menu lists them (choosing
   // one raises OnEditCall) and its tool tip names the newest.
-  virtual void ShowRecentCallers(const std::vector<RecentCaller>& callers) = 0;
+  virtual void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) = 0;
   // A Confirmation box has Yes and No; the others have Ok. Events go on meanwhile.
   virtual MessageAnswer MessageBox(std::string_view text, MessageKind kind) = 0;
   virtual void Beep() = 0;

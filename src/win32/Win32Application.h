@@ -40,7 +40,7 @@ class Win32Application : public Win32Window, public ui::Application {
   // A balloon from the notification area; nothing where there is none.
   // Its click shows the call's line (balloons offer no buttons of their own).
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
-  void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
+  void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;
@@ -78,7 +78,7 @@ class Win32Application : public Win32Window, public ui::Application {
 
   bool trayIcon_ = false;
   const Win32PopupMenu* entries_ = nullptr;
-  std::vector<ui::RecentCaller> recentCallers_;
+  std::vector<calls::RecentCaller> recentCallers_;
   std::string balloonNumber_;
 };
 

@@ -26,7 +26,7 @@ class MemoryApplication : public Application {
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override {
     notifications_.push_back(std::string(alert ? "! " : "") + std::string(name) + " " + std::string(number));
   }
-  void ShowRecentCallers(const std::vector<RecentCaller>& callers) override { recent_ = callers; }
+  void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) override { recent_ = callers; }
   MessageAnswer MessageBox(std::string_view text, MessageKind kind) override;
   void Beep() override { ++beeps_; }
   void SetClipboardText(std::string_view text) override { clipboard_.assign(text); }
@@ -56,7 +56,7 @@ class MemoryApplication : public Application {
   // Each notification as its name, a blank and its number; "! " first for an alert.
   [[nodiscard]] const std::vector<std::string>& Notifications() const { return notifications_; }
   // The tray's last callers, as the program last listed them.
-  [[nodiscard]] const std::vector<RecentCaller>& RecentCallers() const { return recent_; }
+  [[nodiscard]] const std::vector<calls::RecentCaller>& RecentCallers() const { return recent_; }
 
  private:
   struct Answer {
@@ -75,7 +75,7 @@ class MemoryApplication : public Application {
   std::vector<std::string> opened_;
   std::vector<std::string> help_;
   std::vector<std::string> notifications_;
-  std::vector<RecentCaller> recent_;
+  std::vector<calls::RecentCaller> recent_;
   std::vector<ShownBox> boxes_;
   std::deque<Answer> answers_;
 };
