@@ -28,7 +28,6 @@ class TFormEdit;
 class TFormSentMSG;
 class TFormMSG;
 
-inline constexpr std::string_view kVersion = "v2.54";
 inline constexpr std::string_view kApplicationTitle = "Ringlook";
 inline constexpr std::string_view kSettingsKey = "\\Software\\Ringlook";
 inline constexpr int kHelpContext = ui::definitions::help::kMainWindowContext;
