@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "app/CommandLine.h"
+#include "common/Version.h"
 #include "qt/QtInstanceLock.h"
 #include "qt/QtProgram.h"
 #include "qt/QuitOnSignals.h"
@@ -40,7 +41,8 @@ int RunProgram(ringlook::InstanceLock& lock, const QString& configFolder) {
 
 int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationName(QStringLiteral("Ringlook"));
-  QCoreApplication::setApplicationVersion(QStringLiteral(RINGLOOK_VERSION));
+  QCoreApplication::setApplicationVersion(
+      QString::fromUtf8(ringlook::kVersionNumber.data(), ringlook::kVersionNumber.size()));
   qSetMessagePattern(QStringLiteral("%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}"));
   if (ringlook::app::AsksForHelpOrVersion(argc, argv)) {
     const QCoreApplication info(argc, argv);

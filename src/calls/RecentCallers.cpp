@@ -11,7 +11,7 @@ void RecentCallers::Add(std::string_view name, std::string_view number, double n
   const long long day = DayOf(nowDays);
   if (day != day_) callers_.clear();
   day_ = day;
-  std::erase_if(callers_, [number](const ui::RecentCaller& caller) { return caller.Number == number; });
+  std::erase_if(callers_, [number](const RecentCaller& caller) { return caller.Number == number; });
   callers_.insert(callers_.begin(), {std::string(name), std::string(number), HourMinute(nowDays)});
   if (callers_.size() > kListed) callers_.resize(kListed);
 }

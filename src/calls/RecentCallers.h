@@ -4,12 +4,18 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/Application.h"
-
 namespace ringlook::calls {
+
+// One of today's last callers, as the tray lists them.
+struct RecentCaller {
+  std::string Name;
+  std::string Number;
+  std::string Time;  // h:nn
+};
 
 class RecentCallers {
  public:
@@ -17,10 +23,10 @@ class RecentCallers {
 
   // A new call, at the local date-time nowDays.
   void Add(std::string_view name, std::string_view number, double nowDays);
-  [[nodiscard]] const std::vector<ui::RecentCaller>& Callers() const { return callers_; }
+  [[nodiscard]] const std::vector<RecentCaller>& Callers() const { return callers_; }
 
  private:
-  std::vector<ui::RecentCaller> callers_;
+  std::vector<RecentCaller> callers_;
   long long day_ = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include "common/Error.h"
 #include "common/Text.h"
+#include "common/Version.h"
 #include "net/Messages.h"
 #include "settings/TFormSetup.h"
 

@@ -29,7 +29,6 @@ class TFormEdit;
 class TFormSentMSG;
 class TFormMSG;
 
-inline constexpr std::string_view kVersion = "v2.54";
 inline constexpr std::string_view kApplicationTitle = "Ringlook";
 inline constexpr std::string_view kSettingsKey = "\\Software\\Ringlook";
 inline constexpr int kHelpContext = ui::definitions::help::kMainWindowContext;
@@ -56,7 +55,7 @@ class TFormRinglook : public net::ClientSocketEvents {
     SettingsStore& Store;
     AutostartEntry& Autostart;
     // The settle wait's own timer, off.
-    ui::Timer& SettleTimer;
+    Timer& SettleTimer;
     // The absolute path of the running program, for the autostart entry.
     std::string ProgramPath;
     // A line for the link's log (--verbose); may be empty.

@@ -36,7 +36,7 @@ void ClientSocket::CancelAttempt() {
   CloseTransport();
 }
 
-void ClientSocket::UseDeadlineTimer(std::unique_ptr<ui::Timer> timer) {
+void ClientSocket::UseDeadlineTimer(std::unique_ptr<Timer> timer) {
   deadline_ = std::move(timer);
   deadline_->SetEnabled(false);
   deadline_->OnTimer = [this] { DeadlinePassed(); };

@@ -97,7 +97,7 @@ class ClientSocket {
   ClientSocket() = default;
   // The platform's timer for the attempt's deadline, off; without one an
   // attempt waits as long as the system lets it.
-  void UseDeadlineTimer(std::unique_ptr<ui::Timer> timer);
+  void UseDeadlineTimer(std::unique_ptr<Timer> timer);
 
   [[nodiscard]] State CurrentState() const { return state_; }
   // Attempts started so far; the current one's number. Reports for any other are dropped.
@@ -141,7 +141,7 @@ class ClientSocket {
   void DeadlinePassed();
 
   ClientSocketEvents* events_ = nullptr;
-  std::unique_ptr<ui::Timer> deadline_;
+  std::unique_ptr<Timer> deadline_;
   int deadlineMs_ = kAttemptDeadlineMs;
   std::string host_;
   std::string address_;

@@ -26,7 +26,7 @@ void ReadWaiting(ClientSocket& socket, std::string& text) {
 
 }  // namespace
 
-Receiver::Receiver(ClientSocket& socket, ui::Timer& settle, const Clock& clock,
+Receiver::Receiver(ClientSocket& socket, Timer& settle, const Clock& clock,
                    std::function<void(std::string_view)> onText)
     : socket_(socket), settle_(settle), clock_(clock), onText_(std::move(onText)) {
   settle_.SetEnabled(false);

@@ -30,7 +30,7 @@ class Receiver {
  public:
   // settle: a timer of this receiver's own, off. onText gets each text, never
   // empty, in a buffer that lives until onText returns.
-  Receiver(ClientSocket& socket, ui::Timer& settle, const Clock& clock, std::function<void(std::string_view)> onText);
+  Receiver(ClientSocket& socket, Timer& settle, const Clock& clock, std::function<void(std::string_view)> onText);
   Receiver(const Receiver&) = delete;
   Receiver& operator=(const Receiver&) = delete;
 
@@ -48,7 +48,7 @@ class Receiver {
   void HandOver();
 
   ClientSocket& socket_;
-  ui::Timer& settle_;
+  Timer& settle_;
   const Clock& clock_;
   std::function<void(std::string_view)> onText_;
   std::string text_;

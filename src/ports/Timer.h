@@ -3,7 +3,7 @@
 
 #include <functional>
 
-namespace ringlook::ui {
+namespace ringlook {
 
 class Timer {
  public:
@@ -23,4 +23,4 @@ class Timer {
   std::function<void()> OnTimer;
 };
 
-}  // namespace ringlook::ui
+}  // namespace ringlook

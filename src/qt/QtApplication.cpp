@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "qt/AddressFinder.h"
 #include "qt/Cp1252.h"
 #include "qt/QtEventPump.h"
-#include "qt/WebAddresses.h"
 
 // The icon sizes are compiled in from the icon theme folders the build makes.
 static void RegisterIconResource() { Q_INIT_RESOURCE(icons); }
@@ -88,7 +88,7 @@ void QtApplication::ShowToolTip() {
   tray_.setToolTip(tip);
 }
 
-void QtApplication::ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) {
+void QtApplication::ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) {
   trayMenu_->SetRecentCallers(callers, [this](const std::string& number) {
     if (OnEditCall) OnEditCall(number);
   });

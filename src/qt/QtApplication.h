@@ -41,7 +41,7 @@ class QtApplication : public ui::Application {
   // A desktop notification, or else the tray's balloon; nothing without either.
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
   void NotifyText(std::string_view text) override;
-  void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
+  void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;

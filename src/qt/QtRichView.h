@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include "qt/AddressFinder.h"
 #include "qt/QtControl.h"
-#include "qt/WebAddresses.h"
 #include "ui/RichView.h"
 
 namespace ringlook::qt {

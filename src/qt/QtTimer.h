@@ -7,7 +7,7 @@
 
 namespace ringlook::qt {
 
-class QtTimer : public ui::Timer {
+class QtTimer : public Timer {
  public:
   explicit QtTimer(int intervalMs, bool enabled = true);
   [[nodiscard]] int Interval() const override { return timer_.interval(); }

@@ -35,14 +35,14 @@ TrayMenu::TrayMenu(const QMenu& entries, const std::function<void()>& bringUp, c
   connect(addAction(QStringLiteral("Afsluiten")), &QAction::triggered, this, close);
 }
 
-void TrayMenu::SetRecentCallers(const std::vector<ui::RecentCaller>& callers,
+void TrayMenu::SetRecentCallers(const std::vector<calls::RecentCaller>& callers,
                                 const std::function<void(const std::string& number)>& chose) {
   for (QAction* old : callers_) {
     removeAction(old);
     old->deleteLater();
   }
   callers_.clear();
-  for (const ui::RecentCaller& caller : callers) {
+  for (const calls::RecentCaller& caller : callers) {
     // Shown as the list shows a name, with the time of the call.
     auto* entry = new QAction(FromCp1252(caller.Name, kShownLineLength) + QStringLiteral("  ") +
                                   QString::fromLatin1(caller.Time.data(), static_cast<qsizetype>(caller.Time.size())),

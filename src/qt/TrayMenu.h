@@ -19,7 +19,7 @@ class TrayMenu : public QMenu {
   TrayMenu(const QMenu& entries, const std::function<void()>& bringUp, const std::function<void()>& close);
 
   // The callers listed at the top, newest first; chosen raises chose with the number.
-  void SetRecentCallers(const std::vector<ui::RecentCaller>& callers,
+  void SetRecentCallers(const std::vector<calls::RecentCaller>& callers,
                         const std::function<void(const std::string& number)>& chose);
 
  private:

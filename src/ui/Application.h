@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calls/RecentCallers.h"
 #include "ui/ScreenPlacement.h"
 
 namespace ringlook::ui {
@@ -17,12 +18,6 @@ class Form;
 
 enum class MessageKind { Error, Information, Confirmation };
 
-// One of today's last callers, as the tray lists them.
-struct RecentCaller {
-  std::string Name;
-  std::string Number;
-  std::string Time;  // h:nn
-};
 enum class MessageAnswer { Ok, Yes, No };
 
 class Application {
@@ -46,7 +41,7 @@ class Application {
   virtual void NotifyText(std::string_view text) = 0;
   // Today's last callers, newest first: the tray's menu lists them (choosing
   // one raises OnEditCall) and its tool tip names the newest.
-  virtual void ShowRecentCallers(const std::vector<RecentCaller>& callers) = 0;
+  virtual void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) = 0;
   // A Confirmation box has Yes and No; the others have Ok. Events go on meanwhile.
   virtual MessageAnswer MessageBox(std::string_view text, MessageKind kind) = 0;
   virtual void Beep() = 0;

@@ -1,6 +1,6 @@
 // The control interfaces the window logic talks to. Each window class holds its
-// controls through these; Qt widgets implement them for the program, the
-// in-memory classes for tests and headless runs.
+// controls through these; Qt widgets and Win32 controls implement them for the
+// program, the in-memory classes for tests and headless runs.
 #pragma once
 
 namespace ringlook::ui {

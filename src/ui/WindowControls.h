@@ -1,6 +1,7 @@
 // The controls of the five windows, by the names of their window definitions.
-// The window classes of the core take these references; the Qt layer builds them
-// from real widgets, the in-memory layer from MemoryControls.
+// The window classes of the core take these references; the Qt and Win32 front
+// ends build them from real widgets and controls, the in-memory layer from
+// MemoryControls.
 #pragma once
 
 #include "ports/Timer.h"

@@ -109,7 +109,7 @@ void Win32Application::ShowBalloon(std::string_view title, std::string_view text
   Shell_NotifyIconA(NIM_MODIFY, &icon);
 }
 
-void Win32Application::ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) {
+void Win32Application::ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) {
   recentCallers_ = callers;
   UpdateTrayTip();
 }
@@ -130,7 +130,7 @@ void Win32Application::UpdateTrayTip() {
 
 Win32PopupMenu Win32Application::TrayMenu() {
   Win32PopupMenu menu("TrayMenu");
-  for (const ui::RecentCaller& caller : recentCallers_) {
+  for (const calls::RecentCaller& caller : recentCallers_) {
     Win32MenuItem& entry = menu.Add("Beller", (caller.Name + "  " + caller.Time).c_str());
     entry.OnClick = [this, number = caller.Number] {
       if (OnEditCall) OnEditCall(number);

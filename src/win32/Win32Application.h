@@ -41,7 +41,7 @@ class Win32Application : public Win32Window, public ui::Application {
   // Its click shows the call's line (balloons offer no buttons of their own).
   void NotifyCall(std::string_view name, std::string_view number, bool alert) override;
   void NotifyText(std::string_view text) override;
-  void ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) override;
+  void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) override;
   ui::MessageAnswer MessageBox(std::string_view text, ui::MessageKind kind) override;
   void Beep() override;
   void SetClipboardText(std::string_view text) override;
@@ -84,7 +84,7 @@ class Win32Application : public Win32Window, public ui::Application {
 
   bool trayIcon_ = false;
   const Win32PopupMenu* entries_ = nullptr;
-  std::vector<ui::RecentCaller> recentCallers_;
+  std::vector<calls::RecentCaller> recentCallers_;
   std::string balloonNumber_;
 };
 

@@ -6,7 +6,7 @@
 
 namespace ringlook::win32 {
 
-class Win32Timer : public ui::Timer {
+class Win32Timer : public Timer {
  public:
   explicit Win32Timer(int intervalMs, bool enabled = true);
   ~Win32Timer() override;

@@ -30,9 +30,9 @@ TEST_P(WindowsContract, EveryWindowAndControlCarriesItsNameAndCaption) {
 TEST_P(WindowsContract, TheMainWindowStartsWithItsTimersStatusTextsAndMenu) {
   namespace main_window = definitions::main_window;
   const ui::FormRinglookControls& controls = windows->FormRinglook();
-  const std::pair<const ui::Timer*, definitions::TimerDefinition> timers[] = {{&controls.Timer1, main_window::kTimer1},
-                                                                              {&controls.Timer2, main_window::kTimer2},
-                                                                              {&controls.Timer3, main_window::kTimer3}};
+  const std::pair<const Timer*, definitions::TimerDefinition> timers[] = {{&controls.Timer1, main_window::kTimer1},
+                                                                          {&controls.Timer2, main_window::kTimer2},
+                                                                          {&controls.Timer3, main_window::kTimer3}};
   for (const auto& [timer, definition] : timers) {
     EXPECT_EQ(timer->Interval(), definition.intervalMs);
     EXPECT_EQ(timer->Enabled(), definition.enabled) << definition.intervalMs;

@@ -17,9 +17,9 @@ QString WithSettings(const QString& configFolder, const std::string& nickname) {
 
 }  // namespace
 
-Desk::Desk(const QString& folder, const std::string& nickname)
+Desk::Desk(const QString& folder, const std::string& nickname, std::uint16_t port)
     : configFolder(WithSettings(folder, nickname)),
-      program({.configFolder = folder, .port = qt::QtClientSocket::kPort, .programPath = "/usr/bin/ringlook"}) {}
+      program({.configFolder = folder, .port = port, .programPath = "/usr/bin/ringlook"}) {}
 
 ::testing::AssertionResult Desk::Connect() {
   program.windows.MainForm().show();

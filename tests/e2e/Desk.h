@@ -1,4 +1,4 @@
-// One user's whole program in the test process, on the program's own port:
+// One user's whole program in the test process, on the test server's port:
 // a settings folder of its own holding the server's address and the user's
 // nickname, and what the tests read and do on its main window.
 #pragma once
@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ namespace ringlook::e2e {
 
 class Desk {
  public:
-  Desk(const QString& folder, const std::string& nickname);
+  Desk(const QString& folder, const std::string& nickname, std::uint16_t port);
 
   // Shows the main window and runs its first activation, which reads the
   // settings and connects; a success once the status bar says so.

@@ -41,7 +41,7 @@ TEST(SilentLink, IsShownAsLostWithinSecondsAndAClickConnectsAgainOnceTheHostAnsw
   server::RingServer server(store, Now);
   ASSERT_TRUE(server.Listen(QHostAddress::LocalHost, qt::QtClientSocket::kPort)) << server.ErrorString().toStdString();
 
-  Desk anna(dir.filePath("anna"), "Anna");
+  Desk anna(dir.filePath("anna"), "Anna", qt::QtClientSocket::kPort);
   // Seconds rather than the program's 25, and the start-up window long past.
   anna.program.socket.SetKeepAlive({1, 1, 2, 3000});
   anna.program.logic.formRinglook.StartTime -= 1.0;

@@ -25,6 +25,7 @@
 #include "ProgramSettings.h"
 #include "ResidentMemory.h"
 #include "ScriptedServer.h"
+#include "StreamByte.h"
 #include "UserSteps.h"
 #include "calls/CallerLine.h"
 #include "common/Text.h"
@@ -38,6 +39,7 @@ namespace {
 using testing::kQuietMs;
 using testing::PeakResidentBytes;
 using testing::ScriptedPeer;
+using testing::StreamByte;
 using testing::WaitUntil;
 
 constexpr std::size_t kMiB = std::size_t{1} << 20;
@@ -148,10 +150,6 @@ class HostileServer : public ::testing::Test {
   int messageShowings = 0;
   std::string shownMessages;
 };
-
-// Bytes k of a stream: all values but those that could start a keyword's
-// separator, in an order that never spells one.
-char StreamByte(std::size_t k) { return static_cast<char>(k % 251); }
 
 // A server that never pauses, writing as fast as the client reads: the program
 // hands on bounded texts, keeps reading, and takes the text that follows the

@@ -84,7 +84,6 @@ TEST_F(QtApplicationTest, ErrorAndInformationHaveOneButton) {
 TEST_F(QtApplicationTest, TitleIsTheTaskBarTextAndTheTrayToolTipAndLeavesTheCaption) {
   form_.setWindowTitle("Ringlook v2.54");
   app_.SetTitle("x Jansen \xe9");
-  EXPECT_EQ(app_.Title(), "x Jansen \xe9");
   EXPECT_EQ(form_.windowIconText(), QString::fromUtf8("x Jansen \xc3\xa9"));
   EXPECT_EQ(app_.TrayIcon().toolTip(), QString::fromUtf8("x Jansen \xc3\xa9"));
   EXPECT_EQ(form_.windowTitle(), "Ringlook v2.54");

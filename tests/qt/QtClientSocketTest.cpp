@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 
 #include <gmock/gmock.h>
+
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
@@ -18,6 +19,7 @@
 #include "EventLoopWait.h"
 #include "LoopbackNetwork.h"
 #include "ResidentMemory.h"
+#include "StreamByte.h"
 #include "net/Receiver.h"
 #include "qt/QtClientSocket.h"
 #include "qt/QtClock.h"
@@ -37,6 +39,7 @@ class QtNetwork final : public testing::LoopbackNetwork<QtClientSocket> {
 };
 
 using testing::SocketContract;
+using testing::StreamByte;
 INSTANTIATE_TEST_SUITE_P(Qt, SocketContract,
                          ::testing::Values(testing::SocketKind{
                              "Qt", [](bool listening) { return std::make_unique<QtNetwork>(listening); }}));
@@ -109,11 +112,8 @@ TEST_F(QtClientSocketTest, TheLinkLogIsSilentUntilSwitchedOnAndThenTellsEverySte
                                      "verstuurd (9 van 9 bytes): NICK^Jos\xc3\xa9",
                                      "ontvangen (13 bytes): MSG^Ann^a\\\\b\\x01\\x81", "de server sloot de verbinding",
                                      "poging 1 naar 127.0.0.1:" + refusedPort, "verbinden met 127.0.0.1:" + refusedPort,
-                                     "fout 10061 bij verbinden: Connection refused"));
+                                     ::testing::StartsWith("fout 10061 bij verbinden: ")));
 }
-
-// Byte k of the never-pausing stream is k % 251, so every byte's place is known.
-char StreamByte(std::size_t offset) { return static_cast<char>(offset % 251); }
 
 // A server that writes as fast as the client takes it, with no pause at all: the
 // client hands on texts of at most kMaxMessageBytes, loses no byte, and holds no

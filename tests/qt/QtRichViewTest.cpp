@@ -7,8 +7,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "qt/AddressFinder.h"
 #include "qt/QtRichView.h"
-#include "qt/WebAddresses.h"
 
 namespace {
 

@@ -26,10 +26,14 @@
 #include "qt/Cp1252.h"
 #include "qt/QtStatusBar.h"
 #include "qt/QtWindows.h"
+#include "ui/WindowDefinitions.h"
 
 namespace {
 
 using namespace ringlook;
+namespace main_window = ui::definitions::main_window;
+
+QSize FormSize(const ui::definitions::FormDefinition& form) { return {form.width, form.height}; }
 
 template <typename Widget = QWidget>
 Widget& Child(const QWidget& window, const char* name) {
@@ -99,20 +103,21 @@ class QtWindowsTest : public ::testing::Test {
 
 TEST_F(QtWindowsTest, MainWindowLayout) {
   qt::QtMainForm& form = windows_.MainForm();
-  EXPECT_EQ(form.size(), QSize(525, 221));
+  EXPECT_EQ(form.size(), FormSize(ui::definitions::main_window::kForm));
   EXPECT_EQ(&windows_.FormRinglook().Self, &form);
 
   auto& panel2 = Child(form, "Panel2");
-  EXPECT_EQ(panel2.height(), 32);
+  EXPECT_EQ(panel2.height(), main_window::kSearchBarHeight);
   // At the designed places, or further right where the desktop font needs the room.
   auto& label1 = Child<QLabel>(panel2, "Label1");
-  EXPECT_EQ(label1.x(), 16);
+  EXPECT_EQ(label1.x(), main_window::kLabel1Left);
   const QRect edit1 = Child(panel2, "Edit1").geometry();
-  EXPECT_GE(edit1.left(), std::max(82, label1.x() + label1.fontMetrics().horizontalAdvance(label1.text())));
-  EXPECT_EQ(edit1.width(), 185);
-  EXPECT_GE(Child(panel2, "Button2").geometry().left(), std::max(271, edit1.right()));
-  EXPECT_GE(Child(panel2, "Button2").width(), 66);
-  EXPECT_GE(windows_.FormRinglook().Button1.Width(), 49);
+  EXPECT_GE(edit1.left(),
+            std::max(main_window::kEdit1Left, label1.x() + label1.fontMetrics().horizontalAdvance(label1.text())));
+  EXPECT_EQ(edit1.width(), main_window::kEdit1Width);
+  EXPECT_GE(Child(panel2, "Button2").geometry().left(), std::max(main_window::kButton2Left, edit1.right()));
+  EXPECT_GE(Child(panel2, "Button2").width(), main_window::kButton2Width);
+  EXPECT_GE(windows_.FormRinglook().Button1.Width(), main_window::kButton1Width);
   EXPECT_EQ(TabOrder(form), (QStringList{"Edit1", "Button1", "Button2", "ListBox1"}));
 
   auto& list = Child<QListView>(Child(form, "Panel1"), "ListBox1");
@@ -194,7 +199,7 @@ TEST_F(QtWindowsTest, EditDialog) {
 TEST_F(QtWindowsTest, SendDialog) {
   qt::QtDialogForm& form = windows_.SentMSGForm();
   EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_EQ(form.size(), QSize(346, 220));
+  EXPECT_EQ(form.size(), FormSize(ui::definitions::send_dialog::kForm));
   auto& combo = Child<QComboBox>(form, "ComboBox1");
   EXPECT_FALSE(combo.isEditable());
   EXPECT_EQ(combo.maxVisibleItems(), 12);
@@ -209,7 +214,7 @@ TEST_F(QtWindowsTest, MessagesWindow) {
   qt::QtDialogForm& form = windows_.MSGForm();
   EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_TRUE(form.windowFlags() & Qt::WindowStaysOnTopHint);
-  EXPECT_EQ(form.size(), QSize(479, 191));
+  EXPECT_EQ(form.size(), FormSize(ui::definitions::messages_window::kForm));
   auto& view = Child<QTextBrowser>(form, "RichOntvang");
   form.show();
   EXPECT_EQ(view.geometry(), QRect(0, 0, 479, 155));

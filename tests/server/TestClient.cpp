@@ -1,9 +1,7 @@
 // The test client: see TestClient.h.
 #include "TestClient.h"
 
-#include <QEventLoop>
 #include <QHostAddress>
-#include <QTimer>
 
 namespace ringlook::server::test {
 
@@ -12,19 +10,6 @@ namespace {
 // 250 ms gap and close to the 120 ms the real client waits.
 constexpr qint64 kSilenceMs = 100;
 }  // namespace
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-  if (done()) return true;
-  QEventLoop loop;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (done()) loop.quit();
-  });
-  check.start(5);
-  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-  loop.exec();
-  return done();
-}
 
 TestClient::TestClient(quint16 port) {
   clock_.start();

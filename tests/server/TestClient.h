@@ -9,12 +9,13 @@
 #include <string_view>
 #include <vector>
 
+#include "EventLoopWait.h"
+
 namespace ringlook::server::test {
 
 inline constexpr int kTimeoutMs = 5000;
 
-// Runs the event loop until done() holds or the time is up; returns done().
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kTimeoutMs);
+using ringlook::testing::WaitUntil;
 
 class TestClient {
  public:

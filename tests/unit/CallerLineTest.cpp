@@ -112,7 +112,7 @@ TEST(RecentCallers, ListTodaysLastFiveCallersNewestFirst) {
     RecentCallers recent;
     for (const Call& call : c.calls) recent.Add(call.name, call.number, call.at);
     std::vector<std::string> listed;
-    for (const ui::RecentCaller& caller : recent.Callers()) {
+    for (const calls::RecentCaller& caller : recent.Callers()) {
       listed.push_back(caller.Name + " " + caller.Number + " " + caller.Time);
     }
     EXPECT_EQ(listed, c.listed);

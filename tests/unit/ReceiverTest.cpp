@@ -161,9 +161,8 @@ TEST(SettleWait, ATextWhoseConnectionEndsDuringTheWaitIsDropped) {
   EXPECT_FALSE(w.settle.Enabled());
 }
 
-TEST(SettleWait, BytesLeftAfterAReadRaiseTheNextNotification) {
+TEST(SettleWait, ATextBiggerThanOneReadChunkIsReadWholeOnOneNotification) {
   ReceivingWindow w;
-  // A text bigger than one read chunk still arrives whole, in one text.
   const std::string big(100000, 'x');
   w.loop.At(10, [&] { w.socket.Receive(big); });
   w.loop.RunFor(1000);

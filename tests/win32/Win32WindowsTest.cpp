@@ -19,6 +19,7 @@
 
 #include "WindowsContract.h"
 #include "common/Text.h"
+#include "ui/WindowDefinitions.h"
 #include "win32/Win32Application.h"
 #include "win32/Win32Clock.h"
 #include "win32/Win32EventPump.h"
@@ -28,6 +29,7 @@ namespace ringlook::win32 {
 namespace {
 
 using ::testing::ElementsAre;
+namespace main_window = ui::definitions::main_window;
 
 struct Expected {
   const char* name;
@@ -120,10 +122,10 @@ class Win32WindowsTest : public ::testing::Test {
 
 TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
   const Win32Form& form = windows_.MainForm();
-  EXPECT_EQ(form.Width(), 525);
-  EXPECT_EQ(form.Height(), 221);
-  EXPECT_EQ(form.Left(), 114);
-  EXPECT_EQ(form.Top(), 131);
+  EXPECT_EQ(form.Width(), main_window::kForm.width);
+  EXPECT_EQ(form.Height(), main_window::kForm.height);
+  EXPECT_EQ(form.Left(), main_window::kLeft);
+  EXPECT_EQ(form.Top(), main_window::kTop);
   EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), application_.Handle());
   ExpectControls(form, {{"Panel2", "RinglookWindow", "", false},
                         {"Label1", "Static", nullptr, true},
@@ -138,12 +140,12 @@ TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
   // At the designed places, or further right where the font needs the room.
   const RECT label1 = BoundsInParent(FindByName(form.Handle(), "Label1"));
   const RECT edit1 = BoundsInParent(FindByName(form.Handle(), "Edit1"));
-  EXPECT_EQ(label1.left, 16);
-  EXPECT_GE(edit1.left, std::max(82L, label1.right));
-  EXPECT_EQ(edit1.right - edit1.left, 185);
-  EXPECT_GE(controls.Button2.Left(), std::max(271L, edit1.right));
-  EXPECT_GE(controls.Button2.Width(), 66);
-  EXPECT_GE(controls.Button1.Width(), 49);
+  EXPECT_EQ(label1.left, main_window::kLabel1Left);
+  EXPECT_GE(edit1.left, std::max(long{main_window::kEdit1Left}, label1.right));
+  EXPECT_EQ(edit1.right - edit1.left, main_window::kEdit1Width);
+  EXPECT_GE(controls.Button2.Left(), std::max(long{main_window::kButton2Left}, edit1.right));
+  EXPECT_GE(controls.Button2.Width(), main_window::kButton2Width);
+  EXPECT_GE(controls.Button1.Width(), main_window::kButton1Width);
   EXPECT_GE(controls.ListBox1.FontHeight(), 13);
   EXPECT_EQ(SendMessageA(FindByName(form.Handle(), "ListBox1"), LB_GETITEMHEIGHT, 0, 0),
             std::max(15, controls.ListBox1.FontHeight()));

@@ -29,7 +29,7 @@ class MemoryApplication : public Application {
     notifications_.push_back(std::string(alert ? "! " : "") + std::string(name) + " " + std::string(number));
   }
   void NotifyText(std::string_view text) override { notifications_.emplace_back(text); }
-  void ShowRecentCallers(const std::vector<RecentCaller>& callers) override { recent_ = callers; }
+  void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) override { recent_ = callers; }
   MessageAnswer MessageBox(std::string_view text, MessageKind kind) override;
   void Beep() override { ++beeps_; }
   void SetClipboardText(std::string_view text) override { clipboard_.assign(text); }
@@ -66,7 +66,7 @@ class MemoryApplication : public Application {
   // for an alert; the program's own as their text.
   [[nodiscard]] const std::vector<std::string>& Notifications() const { return notifications_; }
   // The tray's last callers, as the program last listed them.
-  [[nodiscard]] const std::vector<RecentCaller>& RecentCallers() const { return recent_; }
+  [[nodiscard]] const std::vector<calls::RecentCaller>& RecentCallers() const { return recent_; }
 
  private:
   struct Answer {
@@ -87,7 +87,7 @@ class MemoryApplication : public Application {
   std::vector<std::string> opened_;
   std::vector<std::string> help_;
   std::vector<std::string> notifications_;
-  std::vector<RecentCaller> recent_;
+  std::vector<calls::RecentCaller> recent_;
   std::vector<ShownBox> boxes_;
   std::deque<Answer> answers_;
 };

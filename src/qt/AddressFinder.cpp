@@ -1,5 +1,5 @@
-// Web and mail addresses: see WebAddresses.h.
-#include "qt/WebAddresses.h"
+// Web and mail addresses: see AddressFinder.h.
+#include "qt/AddressFinder.h"
 
 #include <QRegularExpression>
 
