@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "ui/qt/QtInstanceLock.h"
 #include "ui/qt/QtProgram.h"
+#include "ui/qt/QtTranslations.h"
 #include "ui/qt/QuitOnSignals.h"
 
 namespace {
@@ -44,9 +45,11 @@ int main(int argc, char* argv[]) {
   qSetMessagePattern(QStringLiteral("%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}"));
   if (ringlook::app::AsksForHelpOrVersion(argc, argv)) {
     const QCoreApplication info(argc, argv);
+    ringlook::qt::LoadDutchQtTexts();
     ringlook::app::ProcessCommandLine(info);
   }
   QApplication app(argc, argv);
+  ringlook::qt::LoadDutchQtTexts();
   ringlook::app::ProcessCommandLine(app);
   // The desktop entry's name: desktops match the windows and notifications to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("ringlook"));
