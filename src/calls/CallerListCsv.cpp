@@ -14,8 +14,9 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
+// The note marker "-" alone computes nothing, and reads better bare.
 bool BeginsAsFormula(std::string_view text) {
-  return !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+  return !text.empty() && text != "-" && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
 }
 
 bool LeadingZeroDigits(std::string_view text) {

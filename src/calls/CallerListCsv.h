@@ -10,7 +10,8 @@
 namespace ringlook::calls {
 
 // One field: decoded from Windows-1252, guarded and quoted. A field that
-// begins as a formula would ("=", "+", "-", "@", a tab or a carriage return)
+// begins as a formula would ("=", "+", "-", "@", a tab or a carriage return;
+// but the note marker "-" alone)
 // gets an apostrophe first, which spreadsheets read as "this is text"; digits
 // with a leading zero are written as the text formula ="0201234567", the one
 // form that keeps the zero when the file is opened by a double click.

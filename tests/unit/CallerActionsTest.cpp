@@ -81,6 +81,7 @@ TEST(CallerListCsv, FieldsAreQuotedAndNeverRunAsFormulas) {
            {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
            {"+31201234567", "'+31201234567"},
            {"-2+3", "'-2+3"},
+           {"-", "-"},
            {"@SUM(A1)", "'@SUM(A1)"},
            {"\tx", "'\tx"},
            {"0201234567", "\"=\"\"0201234567\"\"\""},

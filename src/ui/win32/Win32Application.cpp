@@ -242,10 +242,11 @@ void Win32Application::SetClipboardText(std::string_view text) {
 bool Win32Application::Call(std::string_view address) {
   const std::string target(address);
   const std::string scheme(calls::SchemeOf(address));
-  // ShellExecute reports a scheme nobody takes with a dialog of its own, or not at all.
+  // ShellExecute reports a scheme nobody takes with a dialog of its own, or not
+  // at all. A scheme is a class of its own (HKEY_CLASSES_ROOT\tel), so it is asked by that name.
   char command[MAX_PATH * 2] = {};
   DWORD size = sizeof(command);
-  if (AssocQueryStringA(ASSOCF_IS_PROTOCOL, ASSOCSTR_COMMAND, scheme.c_str(), "open", command, &size) != S_OK) {
+  if (AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_COMMAND, scheme.c_str(), "open", command, &size) != S_OK) {
     return false;
   }
   const auto result = reinterpret_cast<INT_PTR>(
