@@ -59,7 +59,8 @@ std::string PercentEncoded(std::string_view text) {
 // Line breaks and tabs in a field would break the one line.
 std::string OneLine(std::string_view text) {
   std::string out = Trimmed(text);
-  std::replace_if(out.begin(), out.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
+  std::replace_if(
+      out.begin(), out.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }, ' ');
   return out;
 }
 
@@ -96,7 +97,8 @@ std::string CallAddress(std::string_view addressTemplate, std::string_view numbe
 std::string_view LookupTemplateFault(std::string_view addressTemplate) {
   const std::string_view usable = TrimmedView(addressTemplate);
   const std::string upper = UpperCased(usable);
-  if (upper.rfind("HTTP://", 0) != 0 && upper.rfind("HTTPS://", 0) != 0) return "alleen http: en https: worden gebruikt";
+  if (upper.rfind("HTTP://", 0) != 0 && upper.rfind("HTTPS://", 0) != 0)
+    return "alleen http: en https: worden gebruikt";
   if (usable.find(kPlaceholder) == std::string_view::npos) return "%s voor het nummer ontbreekt";
   if (WebAddress(Expanded(usable, "0")).empty()) return "het adres noemt geen server";
   return {};

@@ -32,8 +32,8 @@ void TFormRinglook::PopupMenu1Popup(int index) {
     popupLine_ = list.Item(index);
   }
   const std::string number = calls::LineNumber(popupLine_);
-  for (ui::MenuItem* item : {&controls_.CallBack1, &controls_.LookUp1, &controls_.PassOn1, &controls_.CopyNumber1,
-                             &controls_.N5}) {
+  for (ui::MenuItem* item :
+       {&controls_.CallBack1, &controls_.LookUp1, &controls_.PassOn1, &controls_.CopyNumber1, &controls_.N5}) {
     item->SetVisible(!number.empty());
   }
   controls_.CallBack1.SetEnabled(!calls::CallAddress(CallAddress, number).empty());

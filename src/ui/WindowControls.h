@@ -34,9 +34,9 @@ struct FormRinglookControls {
   MenuItem& ViewMessages1;
   MenuItem& Setup1;
   MenuItem& Help1;
-  Timer& Timer1;  // title reset, 420000 ms, off at start
-  Timer& Timer2;  // search idle, 240000 ms, on at start
-  Timer& Timer3;  // nickname, 60000 ms, on at start
+  Timer& Timer1;          // title reset, 420000 ms, off at start
+  Timer& Timer2;          // search idle, 240000 ms, on at start
+  Timer& Timer3;          // nickname, 60000 ms, on at start
   MenuItem& CallBack1;    // "Terugbellen"
   MenuItem& LookUp1;      // "Opzoeken"
   MenuItem& PassOn1;      // "Doorgeven..."

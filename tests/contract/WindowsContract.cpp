@@ -46,7 +46,8 @@ TEST_P(WindowsContract, TheMainWindowStartsWithItsTimersStatusTextsAndMenu) {
     EXPECT_EQ(controls.StatusBar1.PanelText(static_cast<int>(i)), main_window::kStatusPanels[i].startText);
   }
   EXPECT_FALSE(controls.Panel2.Visible()) << "the search bar shows only when asked for";
-  EXPECT_EQ(windows->MenuOf(main_window::kForm.name, main_window::kPopupMenuName), Entries(main_window::kCallerGroup, main_window::kPopupMenu1, main_window::kSaveGroup));
+  EXPECT_EQ(windows->MenuOf(main_window::kForm.name, main_window::kPopupMenuName),
+            Entries(main_window::kCallerGroup, main_window::kPopupMenu1, main_window::kSaveGroup));
   EXPECT_EQ(windows->MenuOf(definitions::messages_window::kForm.name, definitions::messages_window::kPopupMenuName),
             Entries(definitions::messages_window::kPopupKopieer));
 }

@@ -43,7 +43,9 @@ TEST(DesktopNotifications, TellTheCallerAndReplaceTheLastButNeverAnAlert) {
     EXPECT_EQ(plain.hints.value("desktop-entry").toString(), "ringlook");
     EXPECT_FALSE(plain.hints.contains("urgency"));
     EXPECT_EQ(plain.timeout, -1);
-    EXPECT_EQ(plain.actions, actions ? QStringList({"default", "Toon", "wijzigen", "Wijzigen", "terugbellen", "Terugbellen"}) : QStringList());
+    EXPECT_EQ(plain.actions,
+              actions ? QStringList({"default", "Toon", "wijzigen", "Wijzigen", "terugbellen", "Terugbellen"})
+                      : QStringList());
     // An alert caller: urgent, there until dismissed, and left there by later calls.
     const NotificationService::Call& alert = service.calls[1];
     EXPECT_EQ(alert.hints.value("urgency").toInt(), 2);
@@ -71,8 +73,7 @@ TEST(DesktopNotifications, AClickItsWijzigenAndItsTerugbellenComeBackWithTheCall
   service.Click(id + 1, "default");  // not ours
   ASSERT_TRUE(QTest::qWaitFor([&] { return happened.size() >= 3; }, 10000));
   QTest::qWait(50);
-  EXPECT_EQ(happened,
-            (std::vector<QString>{"0612345678 token-1", "wijzigen 0612345678", "terugbellen 0612345678"}));
+  EXPECT_EQ(happened, (std::vector<QString>{"0612345678 token-1", "wijzigen 0612345678", "terugbellen 0612345678"}));
 }
 
 }  // namespace

@@ -38,10 +38,10 @@ TEST(TrayMenuTest, HoldsTheContextMenuEntriesAndBringsTheWindowUpBeforeOne) {
   const qt::TrayMenu tray(
       *windows.MainForm().ContextMenu(), [&] { happened.emplace_back("up"); }, [&] { happened.emplace_back("close"); });
 
-  EXPECT_EQ(Entries(tray), (QStringList{"Toon Ringlook", "-", "Zoeken", "-", "Nummer toevoegen|hidden",
-                                        "Verwijder nummer|hidden", "-|hidden", "Verstuur bericht", "Toon berichten",
-                                        "-", "Instellingen", "-", "Help", "-", QString::fromUtf8("&Lijst opslaan\u2026"),
-                                        "-", "Afsluiten"}));
+  EXPECT_EQ(Entries(tray),
+            (QStringList{"Toon Ringlook", "-", "Zoeken", "-", "Nummer toevoegen|hidden", "Verwijder nummer|hidden",
+                         "-|hidden", "Verstuur bericht", "Toon berichten", "-", "Instellingen", "-", "Help", "-",
+                         QString::fromUtf8("&Lijst opslaan\u2026"), "-", "Afsluiten"}));
   // Alt+0 shows the number entries in the window's menu, and so here.
   windows.FormRinglook().Addnumber1.SetVisible(true);
   EXPECT_TRUE(Entry(tray, "Nummer toevoegen").isVisible());

@@ -89,17 +89,17 @@ void QtApplication::ShowToolTip() {
 
 void QtApplication::ShowRecentCallers(const std::vector<ui::RecentCaller>& callers) {
   trayMenu_->SetRecentCallers(callers, {.Edit =
-                                             [this](const std::string& number) {
-                                               if (OnEditCall) OnEditCall(number);
-                                             },
-                                         .CallBack =
-                                             [this](const std::string& number) {
-                                               if (OnCallBack) OnCallBack(number);
-                                             },
-                                         .PassOn =
-                                             [this](const ui::RecentCaller& caller) {
-                                               if (OnPassOn) OnPassOn(caller);
-                                             }});
+                                            [this](const std::string& number) {
+                                              if (OnEditCall) OnEditCall(number);
+                                            },
+                                        .CallBack =
+                                            [this](const std::string& number) {
+                                              if (OnCallBack) OnCallBack(number);
+                                            },
+                                        .PassOn =
+                                            [this](const ui::RecentCaller& caller) {
+                                              if (OnPassOn) OnPassOn(caller);
+                                            }});
   lastCaller_ = callers.empty() ? std::string() : callers.front().Name + "  " + callers.front().Time;
   ShowToolTip();
 }

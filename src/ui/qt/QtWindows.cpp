@@ -103,12 +103,30 @@ void QtWindows::BuildFormRinglook() {
   addEntries(kSaveGroup);
   form->SetContextMenu(popupMenu1, listBox1);
 
-  formRinglook_.reset(new ui::FormRinglookControls{*form, *listBox1, *panel2, *edit1, *button1, *button2, *statusBar1,
-                                                   *items["Find1"], *items["Addnumber1"], *items["Deletenumber1"],
-                                                   *items["N1"], *items["Sentmassage1"], *items["ViewMessages1"],
-                                                   *items["Setup1"], *items["Help1"], timer1_, timer2_, timer3_,
-                                                   *items["CallBack1"], *items["LookUp1"], *items["PassOn1"],
-                                                   *items["CopyNumber1"], *items["N5"], *items["SaveList1"]});
+  formRinglook_.reset(new ui::FormRinglookControls{*form,
+                                                   *listBox1,
+                                                   *panel2,
+                                                   *edit1,
+                                                   *button1,
+                                                   *button2,
+                                                   *statusBar1,
+                                                   *items["Find1"],
+                                                   *items["Addnumber1"],
+                                                   *items["Deletenumber1"],
+                                                   *items["N1"],
+                                                   *items["Sentmassage1"],
+                                                   *items["ViewMessages1"],
+                                                   *items["Setup1"],
+                                                   *items["Help1"],
+                                                   timer1_,
+                                                   timer2_,
+                                                   timer3_,
+                                                   *items["CallBack1"],
+                                                   *items["LookUp1"],
+                                                   *items["PassOn1"],
+                                                   *items["CopyNumber1"],
+                                                   *items["N5"],
+                                                   *items["SaveList1"]});
 }
 
 }  // namespace ringlook::qt

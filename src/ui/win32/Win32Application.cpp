@@ -249,8 +249,8 @@ bool Win32Application::Call(std::string_view address) {
   if (AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_COMMAND, scheme.c_str(), "open", command, &size) != S_OK) {
     return false;
   }
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(BoxOwner(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  const auto result =
+      reinterpret_cast<INT_PTR>(ShellExecuteA(BoxOwner(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
   return result > 32;
 }
 
@@ -277,8 +277,8 @@ ui::SaveResult Win32Application::SaveFile(std::string_view suggestedName, std::s
   const bool wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
                      written == bytes.size() && FlushFileBuffers(file) != FALSE;
   CloseHandle(file);
-  if (!wrote || MoveFileExA(temporary.c_str(), final.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ==
-                    FALSE) {
+  if (!wrote ||
+      MoveFileExA(temporary.c_str(), final.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
     DeleteFileA(temporary.c_str());
     return ui::SaveResult::Failed;
   }

@@ -91,11 +91,30 @@ void Win32Windows::BuildFormRinglook(HWND owner) {
   mainForm_->OnLayout = [this] { LayOutFormRinglook(); };
   LayOutFormRinglook();
 
-  formRinglook_.reset(new ui::FormRinglookControls{
-      *mainForm_, *listBox1_, *panel2_, edit1, button1, button2, *statusBar1_, *items["Find1"], *items["Addnumber1"],
-      *items["Deletenumber1"], *items["N1"], *items["Sentmassage1"], *items["ViewMessages1"], *items["Setup1"],
-      *items["Help1"], timer1_, timer2_, timer3_, *items["CallBack1"], *items["LookUp1"], *items["PassOn1"],
-      *items["CopyNumber1"], *items["N5"], *items["SaveList1"]});
+  formRinglook_.reset(new ui::FormRinglookControls{*mainForm_,
+                                                   *listBox1_,
+                                                   *panel2_,
+                                                   edit1,
+                                                   button1,
+                                                   button2,
+                                                   *statusBar1_,
+                                                   *items["Find1"],
+                                                   *items["Addnumber1"],
+                                                   *items["Deletenumber1"],
+                                                   *items["N1"],
+                                                   *items["Sentmassage1"],
+                                                   *items["ViewMessages1"],
+                                                   *items["Setup1"],
+                                                   *items["Help1"],
+                                                   timer1_,
+                                                   timer2_,
+                                                   timer3_,
+                                                   *items["CallBack1"],
+                                                   *items["LookUp1"],
+                                                   *items["PassOn1"],
+                                                   *items["CopyNumber1"],
+                                                   *items["N5"],
+                                                   *items["SaveList1"]});
 }
 
 void Win32Windows::ContextMenuOpening(POINT& at, bool byKeyboard) {
@@ -104,8 +123,8 @@ void Win32Windows::ContextMenuOpening(POINT& at, bool byKeyboard) {
   if (byKeyboard) {
     index = listBox1_->ItemIndex();
     RECT line{};
-    if (index >= 0 && SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) !=
-                          LB_ERR) {
+    if (index >= 0 &&
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) != LB_ERR) {
       at = POINT{line.left + 16, line.bottom};
       ClientToScreen(list, &at);
     }
