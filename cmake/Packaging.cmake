@@ -54,7 +54,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # under XWayland its window would need the first activation that Wayland does
 # not promise, and X11's raise would be refused all the same.
 set(CPACK_DEBIAN_CLIENT_PACKAGE_NAME ringlook)
-set(CPACK_DEBIAN_CLIENT_PACKAGE_DEPENDS "qt6-wayland")
+# Qt's own texts (file dialog, standard buttons, --help) in Dutch.
+set(CPACK_DEBIAN_CLIENT_PACKAGE_DEPENDS "qt6-wayland, qt6-translations-l10n")
 set(CPACK_DEBIAN_CLIENT_PACKAGE_SECTION comm)
 set(CPACK_DEBIAN_CLIENT_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_CLIENT_PACKAGE_SUGGESTS "at-spi2-core, ringlook-server")

@@ -38,7 +38,7 @@ trap 'echo quit >&3 2>/dev/null || true; exec 3>&-; wait $server 2>/dev/null || 
 # Port 6661 taken by another server would give the program someone else's calls.
 for _ in $(seq 50); do grep -q listening "$demo/server.log" && break; sleep 0.1; done
 grep -q listening "$demo/server.log" || { cat "$demo/server.log"; exit 1; }
-(sleep "${RINGLOOK_CALL_DELAY:-12}"; echo "call 0201234567 lijn 2" >&3) &
+(sleep "${RINGLOOK_CALL_DELAY:-12}"; echo "call 0201234567 $(date +%H:%M) lijn 2" >&3) &
 
 program="$build/src/app/win32/Ringlook.exe"
 if [ -n "${DISPLAY:-}" ]; then

@@ -117,7 +117,8 @@ if ! grep -q '^listening' "$demo/server.log"; then
   cat "$demo/server.log" >&2
   exit 1
 fi
-(sleep 6 && echo "call 0201234567 lijn 2" >&3) &
+# With its time, as the server writes the detail of every other call.
+(sleep 6 && echo "call 0201234567 $(date +%H:%M) lijn 2" >&3) &
 pids+=($!)
 
 if [ -n "$check_a11y" ]; then

@@ -9,6 +9,7 @@
 #include "common/Version.h"
 #include "qt/QtInstanceLock.h"
 #include "qt/QtProgram.h"
+#include "qt/QtTranslations.h"
 #include "qt/QuitOnSignals.h"
 
 namespace {
@@ -46,9 +47,11 @@ int main(int argc, char* argv[]) {
   qSetMessagePattern(QStringLiteral("%{time hh:mm:ss.zzz} %{if-category}%{category}: %{endif}%{message}"));
   if (ringlook::app::AsksForHelpOrVersion(argc, argv)) {
     const QCoreApplication info(argc, argv);
+    ringlook::qt::LoadDutchQtTexts();
     ringlook::app::ProcessCommandLine(info);
   }
   QApplication app(argc, argv);
+  ringlook::qt::LoadDutchQtTexts();
   ringlook::app::ProcessCommandLine(app);
   // The desktop entry's name: desktops match the windows and notifications to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("ringlook"));

@@ -61,4 +61,8 @@ std::string LineNumber(std::string_view line) { return Trimmed(CopyFrom(line, kN
 
 std::string LineName(std::string_view line) { return Trimmed(FirstChars(line, kNameColumn)); }
 
+std::string LineMarker(std::string_view line) { return Trimmed(CopyFrom(line, kNameWidth + 1, 1)); }
+
+std::string LineDetail(std::string_view line) { return Trimmed(CopyFrom(line, kChangeKeptFrom, kDetailWidth)); }
+
 }  // namespace ringlook::calls

@@ -32,5 +32,8 @@ std::string ChangedLine(std::string_view oldLine, std::string_view newName, std:
 std::string LineNumber(std::string_view line);
 // The name: the first 37 bytes, trimmed.
 std::string LineName(std::string_view line);
+// The marker (position 39) and the detail (41 to 56), trimmed.
+std::string LineMarker(std::string_view line);
+std::string LineDetail(std::string_view line);
 
 }  // namespace ringlook::calls

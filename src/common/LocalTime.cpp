@@ -24,4 +24,20 @@ std::string HourMinute(double days) {
 
 long long DayOf(double days) { return WholeMs(days) / (kMsPerMinute * kMinutesPerDay); }
 
+std::string IsoDate(double days) {
+  // H. Hinnant's civil_from_days, which counts from 0000-03-01.
+  constexpr long long kDaysFromMarch0000 = 693899;
+  const long long z = DayOf(days) + kDaysFromMarch0000;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long dayOfEra = z - era * 146097;
+  const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const long long shiftedMonth = (5 * dayOfYear + 2) / 153;
+  const long long day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+  const long long month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+  const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  const auto two = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  return std::to_string(year) + "-" + two(month) + "-" + two(day);
+}
+
 }  // namespace ringlook

@@ -10,5 +10,7 @@ namespace ringlook {
 std::string HourMinute(double days);
 // The day a date-time falls on.
 long long DayOf(double days);
+// The date as YYYY-MM-DD.
+std::string IsoDate(double days);
 
 }  // namespace ringlook

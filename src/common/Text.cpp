@@ -2,6 +2,7 @@
 #include "common/Text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 
 namespace ringlook {
@@ -57,6 +58,33 @@ bool ParseInt(std::string_view text, int& value) {
   if (ec != std::errc() || end != digits.data() + digits.size()) return false;
   value = parsed;
   return true;
+}
+
+namespace {
+constexpr std::array<char32_t, 32> kHighCodes = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                 0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                                 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+}  // namespace
+
+std::string Utf8FromCp1252(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    const char32_t code = byte >= 0x80 && byte < 0xA0 ? kHighCodes[byte - 0x80U] : char32_t{byte};
+    if (code < 0x80) {
+      out += static_cast<char>(code);
+    } else if (code < 0x800) {
+      out += static_cast<char>(0xC0U | (code >> 6U));
+      out += static_cast<char>(0x80U | (code & 0x3FU));
+    } else {
+      out += static_cast<char>(0xE0U | (code >> 12U));
+      out += static_cast<char>(0x80U | ((code >> 6U) & 0x3FU));
+      out += static_cast<char>(0x80U | (code & 0x3FU));
+    }
+  }
+  return out;
 }
 
 }  // namespace ringlook

@@ -30,4 +30,8 @@ bool LessIgnoringCase(std::string_view a, std::string_view b);
 // Signed decimal integer conversion; false for empty, junk or out-of-range text.
 bool ParseInt(std::string_view text, int& value);
 
+// The bytes read as Windows-1252, written as UTF-8; the five bytes the code
+// page leaves undefined stand for the C1 controls of the same value.
+std::string Utf8FromCp1252(std::string_view bytes);
+
 }  // namespace ringlook

@@ -12,12 +12,14 @@ namespace {
 constexpr std::string_view kNoNickname = "Voer eerst een naam in!";
 }  // namespace
 
-void TFormRinglook::Sentmassage1Click() {
+void TFormRinglook::Sentmassage1Click() { SendMessage({}); }
+
+void TFormRinglook::SendMessage(std::string_view message) {
   if (TrimmedView(dialogs_.Setup.Nickname()).empty()) {
     env_.App.MessageBox(kNoNickname, ui::MessageKind::Information);
     return;
   }
-  dialogs_.SentMSG.AskNamesAndShow();
+  dialogs_.SentMSG.AskNamesAndShow(message);
 }
 
 // Shows the last message only: the view, which may hold several, is replaced.

@@ -2,6 +2,8 @@
 // main window's Leesreg, SchrijfReg and SnelKop.
 #include <string>
 
+#include "calls/CallerActions.h"
+#include "common/Error.h"
 #include "common/Text.h"
 
 #include "main/TFormRinglook.h"
@@ -28,6 +30,10 @@ void TFormRinglook::Leesreg() {
   setup.SetAutostart(env_.Autostart.Exists());
   {
     OpenSettingsKey key(env_.Store);
+    CallAddress = OptionalString("CallAddress", calls::kDefaultCallAddress);
+    LookupAddress = OptionalString("LookupAddress", calls::kDefaultLookupAddress);
+    const std::string_view fault = calls::LookupTemplateFault(LookupAddress);
+    if (!fault.empty() && env_.Log) env_.Log("LookupAddress '" + LookupAddress + "' genegeerd: " + std::string(fault));
     setup.SetServerAddress(env_.Store.ReadString("ServerIp"));
     Server2Address = env_.Store.ReadString("Server2");
     StoredX = env_.Store.ReadString("X");
@@ -44,6 +50,16 @@ void TFormRinglook::Leesreg() {
   }
   env_.ClientSocket1.SetAddress(setup.ServerAddress());
   env_.ClientSocket1.SetActive(true);
+}
+
+std::string TFormRinglook::OptionalString(std::string_view name, std::string_view fallback) {
+  try {
+    std::string value = env_.Store.ReadString(name);
+    if (!TrimmedView(value).empty()) return value;
+  } catch (const Error&) {
+    // Of another type: as if it were missing, so the reading goes on.
+  }
+  return std::string(fallback);
 }
 
 void TFormRinglook::SchrijfReg() {

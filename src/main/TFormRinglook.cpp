@@ -52,6 +52,14 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, const Services& 
   env_.App.OnEditCall = [this](const std::string& number) { EditNumber(number); };
   env_.App.OnWake = [this] { MachineWoke(); };
   env_.App.OnScreensChanged = [this] { KeepOnScreen(); };
+  controls_.ListBox1.OnPopup = [this](int index) { PopupMenu1Popup(index); };
+  controls_.CallBack1.OnClick = [this] { CallBack1Click(); };
+  controls_.LookUp1.OnClick = [this] { LookUp1Click(); };
+  controls_.PassOn1.OnClick = [this] { PassOn1Click(); };
+  controls_.CopyNumber1.OnClick = [this] { CopyNumber1Click(); };
+  controls_.SaveList1.OnClick = [this] { SaveList1Click(); };
+  env_.App.OnCallBack = [this](const std::string& number) { CallBack(number); };
+  env_.App.OnPassOn = [this](const calls::RecentCaller& caller) { PassOn(caller.Name, caller.Number, caller.Time); };
   FormCreate();
 }
 

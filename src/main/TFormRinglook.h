@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "calls/CallerActions.h"
 #include "calls/RecentCallers.h"
 #include "net/ClientSocket.h"
 #include "net/Receiver.h"
@@ -135,6 +136,19 @@ class TFormRinglook : public net::ClientSocketEvents {
   void ClientSocket1Read() override;
   void ClientSocket1Error(net::ErrorEvent errorEvent, int& errorCode) override;
 
+  // What comes after a call: the caller group of the context menu, over the
+  // line taken when the menu opened, and "Lijst opslaan...".
+  void PopupMenu1Popup(int index);
+  void CallBack1Click();
+  void LookUp1Click();
+  void PassOn1Click();
+  void CopyNumber1Click();
+  void SaveList1Click();
+  // Hands number's call address to the desktop, or says there is nothing to take it.
+  void CallBack(const std::string& number);
+  // The send dialog, its text filled with the call; ignored while it is open.
+  void PassOn(std::string_view name, std::string_view number, std::string_view detail);
+
   // Window state.
   double StartTime = 0.0;
   bool FirstActivation = false;
@@ -148,6 +162,9 @@ class TFormRinglook : public net::ClientSocketEvents {
   std::string Server2Address;
   std::string StoredX;
   std::string StoredY;
+  // Read by Leesreg, never written: the templates of "Terugbellen" and "Opzoeken".
+  std::string CallAddress{calls::kDefaultCallAddress};
+  std::string LookupAddress{calls::kDefaultLookupAddress};
 
  private:
   class Dispatcher;
@@ -159,8 +176,13 @@ class TFormRinglook : public net::ClientSocketEvents {
   void ApplyStoredPosition();
   // Puts the window back on a screen when its title bar is on none.
   void KeepOnScreen();
+  // A value that only the user's own hand puts in the store: missing, empty
+  // or of another type, it is fallback.
+  std::string OptionalString(std::string_view name, std::string_view fallback);
   // The edit dialog for SelectedNumber; "Ok" sends the change.
   void EditSelectedEntry();
+  // "Verstuur bericht", with message in the text.
+  void SendMessage(std::string_view message);
 
   ui::FormRinglookControls controls_;
   Services env_;
@@ -169,6 +191,8 @@ class TFormRinglook : public net::ClientSocketEvents {
   double lastNickDays_ = 0.0;
   std::uint64_t lastNickTick_ = 0;
   calls::RecentCallers recentCallers_;
+  // The line the context menu opened over; empty elsewhere.
+  std::string popupLine_;
 };
 
 }  // namespace ringlook

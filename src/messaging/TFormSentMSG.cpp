@@ -15,7 +15,8 @@ TFormSentMSG::TFormSentMSG(ui::FormSentMSGControls controls, ui::Application& ap
   controls_.Button2.OnClick = [this] { Button2Click(); };
 }
 
-void TFormSentMSG::AskNamesAndShow() {
+void TFormSentMSG::AskNamesAndShow(std::string_view message) {
+  message_.assign(message);
   socket_.SendBytes(net::NameListRequest());
   if (controls_.Self.Visible()) {
     FormShow();
@@ -44,7 +45,8 @@ void TFormSentMSG::FormShow() {
   controls_.ComboBox1.Clear();
   controls_.ComboBox1.SetEnabled(false);
   controls_.Button2.SetEnabled(false);
-  controls_.Memo1.SetText("");
+  // Empty, or the call being passed on, which the user can still edit.
+  controls_.Memo1.SetText(message_);
   controls_.Memo1.SetEnabled(false);
 }
 

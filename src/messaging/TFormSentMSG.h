@@ -25,10 +25,11 @@ class TFormSentMSG {
 
   TFormSentMSG(ui::FormSentMSGControls controls, ui::Application& app, net::ClientSocket& socket, Events events);
 
-  // Asks the server for the name list and shows the dialog modally. Already
-  // open (under the messages window), it starts afresh instead, so the reply
-  // does not list every name twice.
-  void AskNamesAndShow();
+  // Asks the server for the name list and shows the dialog modally, its
+  // message text filled with message. Already open (under the messages
+  // window), it starts afresh instead, so the reply does not list every name twice.
+  void AskNamesAndShow(std::string_view message = {});
+  [[nodiscard]] bool Showing() const { return controls_.Self.Visible(); }
   // The server's name list: enables the dialog and lists every name but the
   // user's own, in order; the last correspondent, when listed, is chosen.
   void AddNames(const std::vector<std::string_view>& names, std::string_view ownNickname,
@@ -45,6 +46,7 @@ class TFormSentMSG {
   ui::Application& app_;
   net::ClientSocket& socket_;
   Events events_;
+  std::string message_;
 };
 
 }  // namespace ringlook

@@ -7,6 +7,9 @@
 #include <QDBusPendingReply>
 #include <QVariantMap>
 
+#include "calls/CallerActions.h"
+#include "qt/Cp1252.h"
+
 namespace ringlook::qt {
 
 namespace {
@@ -14,6 +17,7 @@ const QString kService = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kDefaultAction = QStringLiteral("default");
 const QString kEditAction = QStringLiteral("wijzigen");
+const QString kCallBackAction = QStringLiteral("terugbellen");
 }  // namespace
 
 DesktopNotifications::DesktopNotifications(QDBusConnection bus) : bus_(std::move(bus)) {
@@ -61,6 +65,9 @@ void DesktopNotifications::Send(const QString& summary, const QString& body, boo
   QStringList actions;
   if (actions_.value_or(false)) actions << kDefaultAction << QStringLiteral("Toon");
   if (actions_.value_or(false) && !number.isEmpty()) actions << kEditAction << QStringLiteral("Wijzigen");
+  if (actions_.value_or(false) && !calls::DialableNumber(ToCp1252(number)).empty()) {
+    actions << kCallBackAction << QStringLiteral("Terugbellen");
+  }
   // Servers may read the body as markup, so it is escaped; the summary is plain text.
   notify << QStringLiteral("Ringlook") << (urgent ? 0U : replaceable_) << QStringLiteral("ringlook") << summary
          << body.toHtmlEscaped() << actions << hints << (urgent ? 0 : -1);
@@ -87,6 +94,7 @@ void DesktopNotifications::ActionInvoked(uint id, const QString& action) {
   if (token != tokens_.end()) tokens_.erase(token);
   if (action == kDefaultAction && OnShow) OnShow(number, activationToken);
   if (action == kEditAction && OnEdit) OnEdit(number);
+  if (action == kCallBackAction && OnCallBack) OnCallBack(number);
 }
 
 void DesktopNotifications::NotificationClosed(uint id, uint /*reason*/) {

@@ -1,8 +1,9 @@
 // Desktop notifications of calls through the freedesktop notification service
 // on the session bus (org.freedesktop.Notifications), which desktops offer with
 // or without a system tray. Where the service offers actions, a notification's
-// click (its default action) and its "Wijzigen" come back as OnShow and OnEdit
-// with the call's number. A newer call replaces the notification of the one
+// click (its default action), its "Wijzigen" and, for a number a telephone
+// can dial, its "Terugbellen" come back as OnShow, OnEdit and OnCallBack with
+// the call's number. A newer call replaces the notification of the one
 // before, but an alert caller's stays until the user dismisses it. Nothing
 // waits for the service: its answers come from the event loop.
 #pragma once
@@ -29,6 +30,7 @@ class DesktopNotifications : public QObject {
   // with it a Wayland compositor lets the window come forward.
   std::function<void(const QString& number, const QString& activationToken)> OnShow;
   std::function<void(const QString& number)> OnEdit;
+  std::function<void(const QString& number)> OnCallBack;
 
  private:
   [[nodiscard]] bool ServiceAvailable() const;

@@ -11,6 +11,7 @@
 
 #include "qt/AddressFinder.h"
 #include "qt/Cp1252.h"
+#include "qt/DesktopHandOver.h"
 #include "qt/QtEventPump.h"
 
 // The icon sizes are compiled in from the icon theme folders the build makes.
@@ -48,6 +49,9 @@ QtApplication::QtApplication(QtMainForm& mainForm, const Clock& clock, QDBusConn
   };
   notifications_.OnEdit = [this](const QString& number) {
     if (OnEditCall) OnEditCall(ToCp1252(number));
+  };
+  notifications_.OnCallBack = [this](const QString& number) {
+    if (OnCallBack) OnCallBack(ToCp1252(number));
   };
   sleepWatch_.OnWake = [this] {
     if (OnWake) OnWake();
@@ -89,9 +93,18 @@ void QtApplication::ShowToolTip() {
 }
 
 void QtApplication::ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) {
-  trayMenu_->SetRecentCallers(callers, [this](const std::string& number) {
-    if (OnEditCall) OnEditCall(number);
-  });
+  trayMenu_->SetRecentCallers(callers, {.Edit =
+                                            [this](const std::string& number) {
+                                              if (OnEditCall) OnEditCall(number);
+                                            },
+                                        .CallBack =
+                                            [this](const std::string& number) {
+                                              if (OnCallBack) OnCallBack(number);
+                                            },
+                                        .PassOn =
+                                            [this](const calls::RecentCaller& caller) {
+                                              if (OnPassOn) OnPassOn(caller);
+                                            }});
   lastCaller_ = callers.empty() ? std::string() : callers.front().Name + "  " + callers.front().Time;
   ShowToolTip();
 }
@@ -213,5 +226,16 @@ std::vector<ui::Rect> QtApplication::Screens() const {
 void QtApplication::ProcessEvents(std::uint64_t deadlineTick) { ProcessEventsUntil(clock_, deadlineTick); }
 
 void QtApplication::Terminate() { QCoreApplication::quit(); }
+
+bool QtApplication::Call(std::string_view address) {
+  const QUrl url(FromCp1252(address), QUrl::StrictMode);
+  if (!url.isValid() || !DesktopHandles(url.scheme())) return false;
+  return QDesktopServices::openUrl(url);
+}
+
+ui::SaveResult QtApplication::SaveFile(std::string_view suggestedName, std::string_view bytes) {
+  return SaveWithDialog(BoxParent(mainForm_), FromCp1252(suggestedName),
+                        QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
 
 }  // namespace ringlook::qt

@@ -56,6 +56,8 @@ class QtApplication : public ui::Application {
   void Terminate() override;
   // Where logind is on the system bus: it tells of the wake.
   [[nodiscard]] bool ReportsWake() const override { return sleepWatch_.Available(); }
+  bool Call(std::string_view address) override;
+  ui::SaveResult SaveFile(std::string_view suggestedName, std::string_view bytes) override;
 
   // X11 activates a window the program shows; a Wayland compositor may
   // withhold that (focus-stealing prevention, a start at log-on, no seat).

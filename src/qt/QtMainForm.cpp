@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCursor>
 
 #include "qt/QtKeys.h"
 
@@ -39,6 +40,11 @@ bool QtMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (first == nullptr) first = this;
   if (watched != first || first->window() != this) return false;
   const auto& press = static_cast<const QKeyEvent&>(*event);
+  // The menu key's own event comes by itself; Shift+F10 is its other way on Windows desktops.
+  if (press.key() == Qt::Key_F10 && press.modifiers() == Qt::ShiftModifier && contextMenu_ != nullptr) {
+    OpenContextMenu(true, QCursor::pos());
+    return true;
+  }
   int key = VirtualKey(press);
   if (key == 0) return false;
   OnKeyDown(key, ShiftStateOf(press));
@@ -50,8 +56,25 @@ void QtMainForm::contextMenuEvent(QContextMenuEvent* event) {
     event->ignore();
     return;
   }
-  contextMenu_->popup(event->globalPos());
+  OpenContextMenu(event->reason() == QContextMenuEvent::Keyboard, event->globalPos());
   event->accept();
+}
+
+void QtMainForm::OpenContextMenu(bool byKeyboard, const QPoint& globalPos) {
+  QPoint at = globalPos;
+  if (list_ != nullptr) {
+    QWidget* lines = list_->viewport();
+    int index = -1;
+    if (byKeyboard) {
+      index = list_->ItemIndex();
+      // Beside the line it works on, since the pointer may be anywhere.
+      if (index >= 0) at = lines->mapToGlobal(list_->visualRect(list_->model()->index(index, 0)).center());
+    } else if (lines->rect().contains(lines->mapFromGlobal(globalPos))) {
+      index = list_->indexAt(lines->mapFromGlobal(globalPos)).row();
+    }
+    if (list_->OnPopup) list_->OnPopup(index);
+  }
+  contextMenu_->popup(at);
 }
 
 void QtMainForm::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,8 @@ class QtMenuItem : public QAction, public ui::MenuItem {
 
   [[nodiscard]] bool Visible() const override { return isVisible(); }
   void SetVisible(bool visible) override { setVisible(visible); }
+  [[nodiscard]] bool Enabled() const override { return isEnabled(); }
+  void SetEnabled(bool enabled) override { setEnabled(enabled); }
 };
 
 }  // namespace ringlook::qt

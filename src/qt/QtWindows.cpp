@@ -89,19 +89,44 @@ void QtWindows::BuildFormRinglook() {
 
   auto* popupMenu1 = Name(new QMenu(form), kPopupMenuName);
   std::map<std::string_view, QtMenuItem*> items;
-  for (const ui::definitions::MenuEntry& entry : kPopupMenu1) {
-    const QString caption = entry.caption == std::string_view("-") ? QString() : FromCp1252(entry.caption);
-    auto* menuItem = Name(new QtMenuItem(popupMenu1, caption), entry.name, caption);
-    menuItem->setVisible(entry.visible);
-    popupMenu1->addAction(menuItem);
-    items[entry.name] = menuItem;
-  }
-  form->SetContextMenu(popupMenu1);
+  const auto addEntries = [&](const auto& entries) {
+    for (const ui::definitions::MenuEntry& entry : entries) {
+      const QString caption = entry.caption == std::string_view("-") ? QString() : FromCp1252(entry.caption);
+      auto* menuItem = Name(new QtMenuItem(popupMenu1, caption), entry.name, caption);
+      menuItem->setVisible(entry.visible);
+      popupMenu1->addAction(menuItem);
+      items[entry.name] = menuItem;
+    }
+  };
+  addEntries(kCallerGroup);
+  addEntries(kPopupMenu1);
+  addEntries(kSaveGroup);
+  form->SetContextMenu(popupMenu1, listBox1);
 
-  formRinglook_.reset(new ui::FormRinglookControls{*form, *listBox1, *panel2, *edit1, *button1, *button2, *statusBar1,
-                                                   *items["Find1"], *items["Addnumber1"], *items["Deletenumber1"],
-                                                   *items["N1"], *items["Sentmassage1"], *items["ViewMessages1"],
-                                                   *items["Setup1"], *items["Help1"], timer1_, timer2_, timer3_});
+  formRinglook_.reset(new ui::FormRinglookControls{*form,
+                                                   *listBox1,
+                                                   *panel2,
+                                                   *edit1,
+                                                   *button1,
+                                                   *button2,
+                                                   *statusBar1,
+                                                   *items["Find1"],
+                                                   *items["Addnumber1"],
+                                                   *items["Deletenumber1"],
+                                                   *items["N1"],
+                                                   *items["Sentmassage1"],
+                                                   *items["ViewMessages1"],
+                                                   *items["Setup1"],
+                                                   *items["Help1"],
+                                                   timer1_,
+                                                   timer2_,
+                                                   timer3_,
+                                                   *items["CallBack1"],
+                                                   *items["LookUp1"],
+                                                   *items["PassOn1"],
+                                                   *items["CopyNumber1"],
+                                                   *items["N5"],
+                                                   *items["SaveList1"]});
 }
 
 }  // namespace ringlook::qt

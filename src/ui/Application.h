@@ -19,6 +19,7 @@ class Form;
 enum class MessageKind { Error, Information, Confirmation };
 
 enum class MessageAnswer { Ok, Yes, No };
+enum class SaveResult { Saved, Cancelled, Failed };
 
 class Application {
  public:
@@ -34,13 +35,15 @@ class Application {
   virtual void RaiseWithoutActivating(Form& form) = 0;
   // A desktop notification of a call the window popped up for, urgent for an
   // alert caller; nothing where the desktop cannot show one. Clicked, it
-  // raises OnShowCall; its "Wijzigen", where the desktop offers actions, OnEditCall.
+  // raises OnShowCall; where the desktop offers actions, its "Wijzigen" raises
+  // OnEditCall and its "Terugbellen" OnCallBack.
   virtual void NotifyCall(std::string_view name, std::string_view number, bool alert) = 0;
   // A desktop notification of the program's own, such as a lost link; clicked,
   // it raises OnShowCall with no number. Nothing where the desktop cannot show one.
   virtual void NotifyText(std::string_view text) = 0;
-  // Today's last callers, newest first: the tray's menu lists them (choosing
-  // one raises OnEditCall) and its tool tip names the newest.
+  // Today's last callers, newest first: the tray's menu lists them (each with
+  // "Wijzigen", "Terugbellen" and "Doorgeven...": OnEditCall, OnCallBack,
+  // OnPassOn) and its tool tip names the newest.
   virtual void ShowRecentCallers(const std::vector<calls::RecentCaller>& callers) = 0;
   // A Confirmation box has Yes and No; the others have Ok. Events go on meanwhile.
   virtual MessageAnswer MessageBox(std::string_view text, MessageKind kind) = 0;
@@ -63,6 +66,12 @@ class Application {
   virtual void Terminate() = 0;
   // Whether the platform raises OnWake; elsewhere a wake is noticed otherwise, or not at all.
   [[nodiscard]] virtual bool ReportsWake() const { return false; }
+  // Hands a call address (tel:, sip:...) to the program the desktop has for
+  // its scheme; false, and nothing handed on, where it has none.
+  virtual bool Call(std::string_view address) = 0;
+  // Asks where to save, offering suggestedName and asking before it replaces a
+  // file, and writes bytes whole or not at all.
+  virtual SaveResult SaveFile(std::string_view suggestedName, std::string_view bytes) = 0;
 
   // The user asked, outside the main window, to see a call's line, or to
   // change its number's directory entry.
@@ -72,6 +81,9 @@ class Application {
   std::function<void()> OnWake;
   // A screen went away or changed while the program runs.
   std::function<void()> OnScreensChanged;
+  // From a notification or the tray: call a caller back, or pass the call on.
+  std::function<void(const std::string& number)> OnCallBack;
+  std::function<void(const calls::RecentCaller& caller)> OnPassOn;
 };
 
 }  // namespace ringlook::ui

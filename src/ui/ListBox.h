@@ -27,6 +27,9 @@ class ListBox : public Control {
 
   std::function<void()> OnClick;
   std::function<void()> OnDblClick;
+  // The window's context menu is about to open: over line index by a right
+  // click, on the selected line by the menu key or Shift+F10, -1 elsewhere.
+  std::function<void(int index)> OnPopup;
 };
 
 }  // namespace ringlook::ui

@@ -35,9 +35,15 @@ struct FormRinglookControls {
   MenuItem& ViewMessages1;
   MenuItem& Setup1;
   MenuItem& Help1;
-  Timer& Timer1;  // title reset, 420000 ms, off at start
-  Timer& Timer2;  // search idle, 240000 ms, on at start
-  Timer& Timer3;  // nickname, 60000 ms, on at start
+  Timer& Timer1;          // title reset, 420000 ms, off at start
+  Timer& Timer2;          // search idle, 240000 ms, on at start
+  Timer& Timer3;          // nickname, 60000 ms, on at start
+  MenuItem& CallBack1;    // "Terugbellen"
+  MenuItem& LookUp1;      // "Opzoeken"
+  MenuItem& PassOn1;      // "Doorgeven..."
+  MenuItem& CopyNumber1;  // "Nummer kopieren"
+  MenuItem& N5;           // the caller group's separator
+  MenuItem& SaveList1;    // "Lijst opslaan..."
 };
 
 // FormSetup ("Instellingen"): its controls are the live settings.

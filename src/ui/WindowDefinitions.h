@@ -88,6 +88,15 @@ inline constexpr std::array<MenuEntry, 11> kPopupMenu1{{{"Find1", "Zoeken", true
                                                         {"Setup1", "Instellingen", true},
                                                         {"N4", "-", true},
                                                         {"Help1", "Help", true}}};
+// What can be done with the right-clicked call, above the entries above and
+// shown only over a line with a number; "Lijst opslaan..." after them. The
+// captions are Windows-1252: "\x85" is the ellipsis, "\xEB" the e with diaeresis.
+inline constexpr std::array<MenuEntry, 5> kCallerGroup{{{"CallBack1", "&Terugbellen", false},
+                                                        {"LookUp1", "&Opzoeken", false},
+                                                        {"PassOn1", "&Doorgeven\x85", false},
+                                                        {"CopyNumber1", "Nummer &kopi\xEBren", false},
+                                                        {"N5", "-", false}}};
+inline constexpr std::array<MenuEntry, 2> kSaveGroup{{{"N6", "-", true}, {"SaveList1", "&Lijst opslaan\x85", true}}};
 }  // namespace main_window
 
 namespace setup_dialog {

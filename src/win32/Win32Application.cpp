@@ -1,12 +1,17 @@
 // The application on Win32: see Win32Application.h.
 #include "win32/Win32Application.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 
+#include <algorithm>
 #include <cstring>
 
+#include "calls/CallerActions.h"
 #include "common/Text.h"
 #include "common/WebAddress.h"
+#include "ui/WindowDefinitions.h"
 #include "win32/Win32Child.h"
 #include "win32/Win32EventPump.h"
 
@@ -144,7 +149,12 @@ Win32PopupMenu Win32Application::TrayMenu() {
   };
   if (entries_ != nullptr) {
     menu.Add("N5", "-");
+    const auto& group = ui::definitions::main_window::kCallerGroup;
     for (const auto& original : entries_->Items()) {
+      // The caller group works on a line of the list, which the tray has not.
+      if (std::any_of(group.begin(), group.end(), [&](const auto& entry) { return original->Name() == entry.name; })) {
+        continue;
+      }
       Win32MenuItem& copy = menu.Add(original->Name().c_str(), original->Caption().c_str(), original->Visible());
       copy.OnClick = [item = original.get()] {
         if (item->OnClick) item->OnClick();
@@ -227,6 +237,52 @@ void Win32Application::SetClipboardText(std::string_view text) {
     if (SetClipboardData(CF_TEXT, memory) == nullptr) GlobalFree(memory);
   }
   CloseClipboard();
+}
+
+bool Win32Application::Call(std::string_view address) {
+  const std::string target(address);
+  const std::string scheme(calls::SchemeOf(address));
+  // ShellExecute reports a scheme nobody takes with a dialog of its own, or not
+  // at all. A scheme is a class of its own (HKEY_CLASSES_ROOT\tel), so it is asked by that name.
+  char command[MAX_PATH * 2] = {};
+  DWORD size = sizeof(command);
+  if (AssocQueryStringA(ASSOCF_NONE, ASSOCSTR_COMMAND, scheme.c_str(), "open", command, &size) != S_OK) {
+    return false;
+  }
+  const auto result =
+      reinterpret_cast<INT_PTR>(ShellExecuteA(BoxOwner(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
+ui::SaveResult Win32Application::SaveFile(std::string_view suggestedName, std::string_view bytes) {
+  char path[MAX_PATH] = {};
+  suggestedName.copy(path, MAX_PATH - 1);
+  OPENFILENAMEA dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = BoxOwner();
+  dialog.lpstrFilter = "CSV-bestanden (*.csv)\0*.csv\0";
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrTitle = "Lijst opslaan";
+  dialog.lpstrDefExt = "csv";
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+  if (GetSaveFileNameA(&dialog) == FALSE) return ui::SaveResult::Cancelled;
+  // Written beside the file and renamed over it: the file is whole or the old one stays.
+  const std::string final(path);
+  const std::string temporary = final + ".tmp";
+  const HANDLE file =
+      CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return ui::SaveResult::Failed;
+  DWORD written = 0;
+  const bool wrote = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) != FALSE &&
+                     written == bytes.size() && FlushFileBuffers(file) != FALSE;
+  CloseHandle(file);
+  if (!wrote ||
+      MoveFileExA(temporary.c_str(), final.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) == FALSE) {
+    DeleteFileA(temporary.c_str());
+    return ui::SaveResult::Failed;
+  }
+  return ui::SaveResult::Saved;
 }
 
 void Win32Application::OpenAddress(std::string_view url) {

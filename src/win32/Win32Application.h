@@ -56,6 +56,8 @@ class Win32Application : public Win32Window, public ui::Application {
   void Terminate() override;
   // WM_POWERBROADCAST tells of the wake.
   [[nodiscard]] bool ReportsWake() const override { return true; }
+  bool Call(std::string_view address) override;
+  ui::SaveResult SaveFile(std::string_view suggestedName, std::string_view bytes) override;
 
   // The tray's menu: the last callers, "Toon Ringlook", the main window's
   // context-menu entries, "Afsluiten".

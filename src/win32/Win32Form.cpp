@@ -201,9 +201,9 @@ LRESULT Win32Form::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       const auto over = reinterpret_cast<HWND>(wParam);
       if (contextMenu_ == nullptr || (contextMenuOver_ != nullptr && over != contextMenuOver_)) return 0;
       POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      if (lParam == -1) {  // from the keyboard: at the window's top left corner
-        at = POINT{Left() + 8, Top() + 8};
-      }
+      const bool byKeyboard = lParam == -1;
+      if (byKeyboard) at = POINT{Left() + 8, Top() + 8};  // the window's top left corner, unless told better
+      if (OnContextMenu) OnContextMenu(at, byKeyboard);
       contextMenu_->Popup(Handle(), at);
       return 0;
     }

@@ -54,6 +54,9 @@ class Win32Form : public Win32Window, public ui::Form {
 
   // The client area changed size: the layout places the controls again.
   std::function<void()> OnLayout;
+  // The context menu is about to open at a point on the screen, by the mouse
+  // or (the menu key, Shift+F10) the keyboard; it may move the point.
+  std::function<void(POINT& at, bool byKeyboard)> OnContextMenu;
   // The minimise button: the main window minimises the application instead of itself.
   std::function<void()> OnMinimize;
 

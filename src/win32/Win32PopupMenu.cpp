@@ -24,7 +24,7 @@ void Win32PopupMenu::Popup(HWND window, POINT at) const {
     if (item.Caption() == "-") {
       AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     } else {
-      AppendMenuA(menu, MF_STRING, i + 1, item.Caption().c_str());
+      AppendMenuA(menu, MF_STRING | (item.Enabled() ? MF_ENABLED : MF_GRAYED), i + 1, item.Caption().c_str());
     }
   }
   const auto chosen = static_cast<std::size_t>(

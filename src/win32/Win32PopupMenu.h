@@ -19,6 +19,8 @@ class Win32MenuItem : public ui::MenuItem {
 
   [[nodiscard]] bool Visible() const override { return visible_; }
   void SetVisible(bool visible) override { visible_ = visible; }
+  [[nodiscard]] bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
   [[nodiscard]] const std::string& Name() const { return name_; }
   [[nodiscard]] const std::string& Caption() const { return caption_; }
 
@@ -26,6 +28,7 @@ class Win32MenuItem : public ui::MenuItem {
   std::string name_;
   std::string caption_;
   bool visible_;
+  bool enabled_ = true;
 };
 
 class Win32PopupMenu {

@@ -76,19 +76,69 @@ void Win32Windows::BuildFormRinglook(HWND owner) {
 
   popupMenu1_ = std::make_unique<Win32PopupMenu>(kPopupMenuName);
   std::map<std::string_view, Win32MenuItem*> items;
-  for (const ui::definitions::MenuEntry& entry : kPopupMenu1) {
-    items[entry.name] = &popupMenu1_->Add(entry.name, entry.caption, entry.visible);
-  }
+  const auto addEntries = [&](const auto& entries) {
+    for (const ui::definitions::MenuEntry& entry : entries) {
+      items[entry.name] = &popupMenu1_->Add(entry.name, entry.caption, entry.visible);
+    }
+  };
+  addEntries(kCallerGroup);
+  addEntries(kPopupMenu1);
+  addEntries(kSaveGroup);
   mainForm_->SetContextMenu(popupMenu1_.get());
+  mainForm_->OnContextMenu = [this](POINT& at, bool byKeyboard) { ContextMenuOpening(at, byKeyboard); };
 
   panel2_->OnLayout = [this] { LayOutFormRinglook(); };
   mainForm_->OnLayout = [this] { LayOutFormRinglook(); };
   LayOutFormRinglook();
 
-  formRinglook_.reset(new ui::FormRinglookControls{
-      *mainForm_, *listBox1_, *panel2_, edit1, button1, button2, *statusBar1_, *items["Find1"], *items["Addnumber1"],
-      *items["Deletenumber1"], *items["N1"], *items["Sentmassage1"], *items["ViewMessages1"], *items["Setup1"],
-      *items["Help1"], timer1_, timer2_, timer3_});
+  formRinglook_.reset(new ui::FormRinglookControls{*mainForm_,
+                                                   *listBox1_,
+                                                   *panel2_,
+                                                   edit1,
+                                                   button1,
+                                                   button2,
+                                                   *statusBar1_,
+                                                   *items["Find1"],
+                                                   *items["Addnumber1"],
+                                                   *items["Deletenumber1"],
+                                                   *items["N1"],
+                                                   *items["Sentmassage1"],
+                                                   *items["ViewMessages1"],
+                                                   *items["Setup1"],
+                                                   *items["Help1"],
+                                                   timer1_,
+                                                   timer2_,
+                                                   timer3_,
+                                                   *items["CallBack1"],
+                                                   *items["LookUp1"],
+                                                   *items["PassOn1"],
+                                                   *items["CopyNumber1"],
+                                                   *items["N5"],
+                                                   *items["SaveList1"]});
+}
+
+void Win32Windows::ContextMenuOpening(POINT& at, bool byKeyboard) {
+  const HWND list = listBox1_->Handle();
+  int index = -1;
+  if (byKeyboard) {
+    index = listBox1_->ItemIndex();
+    RECT line{};
+    if (index >= 0 &&
+        SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&line)) != LB_ERR) {
+      at = POINT{line.left + 16, line.bottom};
+      ClientToScreen(list, &at);
+    }
+  } else {
+    POINT inList = at;
+    RECT client{};
+    ScreenToClient(list, &inList);
+    GetClientRect(list, &client);
+    const auto found = static_cast<DWORD>(
+        SendMessageA(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(static_cast<WORD>(inList.x), static_cast<WORD>(inList.y))));
+    // The high word is set when the point lies below the last line.
+    if (PtInRect(&client, inList) != FALSE && HIWORD(found) == 0) index = static_cast<int>(LOWORD(found));
+  }
+  if (listBox1_->OnPopup) listBox1_->OnPopup(index);
 }
 
 void Win32Windows::LayOutFormRinglook() {

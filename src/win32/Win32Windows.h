@@ -53,6 +53,8 @@ class Win32Windows {
   void BuildFormSentMSG(HWND owner);
   void BuildFormMSG(HWND owner);
   void LayOutFormRinglook();
+  // Tells the caller list over which line the context menu opens.
+  void ContextMenuOpening(POINT& at, bool byKeyboard);
 
   template <typename Control, typename... Arguments>
   Control& Make(Arguments&&... arguments) {

@@ -7,10 +7,15 @@ namespace {
 
 namespace definitions = ui::definitions;
 
-template <std::size_t N>
-std::vector<ShownEntry> Entries(const std::array<definitions::MenuEntry, N>& menu) {
+// The entries of one menu's groups, in order.
+template <typename... Groups>
+std::vector<ShownEntry> Entries(const Groups&... groups) {
   std::vector<ShownEntry> entries;
-  for (const definitions::MenuEntry& entry : menu) entries.push_back({entry.name, entry.caption, entry.visible});
+  (
+      [&entries](const auto& menu) {
+        for (const definitions::MenuEntry& entry : menu) entries.push_back({entry.name, entry.caption, entry.visible});
+      }(groups),
+      ...);
   return entries;
 }
 
@@ -41,7 +46,8 @@ TEST_P(WindowsContract, TheMainWindowStartsWithItsTimersStatusTextsAndMenu) {
     EXPECT_EQ(controls.StatusBar1.PanelText(static_cast<int>(i)), main_window::kStatusPanels[i].startText);
   }
   EXPECT_FALSE(controls.Panel2.Visible()) << "the search bar shows only when asked for";
-  EXPECT_EQ(windows->MenuOf(main_window::kForm.name, main_window::kPopupMenuName), Entries(main_window::kPopupMenu1));
+  EXPECT_EQ(windows->MenuOf(main_window::kForm.name, main_window::kPopupMenuName),
+            Entries(main_window::kCallerGroup, main_window::kPopupMenu1, main_window::kSaveGroup));
   EXPECT_EQ(windows->MenuOf(definitions::messages_window::kForm.name, definitions::messages_window::kPopupMenuName),
             Entries(definitions::messages_window::kPopupKopieer));
 }

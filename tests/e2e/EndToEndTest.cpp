@@ -3,13 +3,18 @@
 // (never 6661, where an installed service may listen): start-up connects and
 // today's calls fill the list, a new call lands on top, a search finds and its
 // bar closes back to today's calls, a changed entry rewrites its lines, two
-// users write to each other, a second user under a name in use is told so, and
-// the settings dialog drops the link and connects again. (The hostile suite
-// shows the server going away.)
+// users write to each other, a second user under a name in use is told so,
+// the settings dialog drops the link and connects again, and a right-click
+// calls a caller back. (The hostile suite shows the server going away.)
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -314,8 +319,54 @@ TEST_F(WorkingDay, TheSettingsDialogDropsTheLinkAndItsOkReconnects) {
   ASSERT_TRUE(WaitUntil([&] { return anna.Panel(0) == "   Verbonden"; })) << anna.Panel(0);
 }
 
+// Where the desktop hands a tel: address.
+class Softphone : public QObject {
+  Q_OBJECT
+
+ public:
+  Q_SLOT void Dial(const QUrl& address) { dialled.push_back(address.toString()); }
+  std::vector<QString> dialled;
+};
+
+TEST_F(WorkingDay, ARightClickOnALineAndTerugbellenHandTheNumberToTheSoftphone) {
+  // A desktop whose xdg-mime names a program for tel: addresses.
+  const QString bin = dir.filePath("bin");
+  ASSERT_TRUE(QDir().mkpath(bin));
+  QFile xdgMime(bin + "/xdg-mime");
+  ASSERT_TRUE(xdgMime.open(QIODevice::WriteOnly));
+  xdgMime.write("#!/bin/sh\necho softphone.desktop\n");
+  xdgMime.close();
+  xdgMime.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", bin.toLocal8Bit() + ":" + path);
+  Softphone softphone;
+  QDesktopServices::setUrlHandler("tel", &softphone, "Dial");
+
+  Desk& anna = Open("Anna");
+  ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
+  server->InjectCall("020 123 45 67", "lijn 2");
+  ASSERT_TRUE(WaitUntil([&] { return anna.List().Count() == todaysCalls + 1; })) << anna.List().Count();
+  auto& list = dynamic_cast<QListView&>(anna.List());
+  const QPoint line = list.visualRect(list.model()->index(0, 0)).center();
+  QContextMenuEvent rightClick(QContextMenuEvent::Mouse, line, list.viewport()->mapToGlobal(line));
+  QApplication::sendEvent(list.viewport(), &rightClick);
+  QMenu& menu = *anna.program.windows.MainForm().ContextMenu();
+  ASSERT_TRUE(WaitUntil([&] { return menu.isVisible(); }));
+  auto* callBack = menu.findChild<QAction*>("CallBack1");
+  ASSERT_NE(callBack, nullptr);
+  EXPECT_TRUE(callBack->isVisible() && callBack->isEnabled());
+  EXPECT_EQ(anna.List().ItemIndex(), 0);
+  menu.close();
+  callBack->trigger();
+  QDesktopServices::unsetUrlHandler("tel");
+  qputenv("PATH", path);
+  EXPECT_EQ(softphone.dialled, std::vector<QString>{"tel:0201234567"});
+}
+
 }  // namespace
 }  // namespace ringlook::e2e
+
+#include "EndToEndTest.moc"
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -43,7 +43,9 @@ TEST(DesktopNotifications, TellTheCallerAndReplaceTheLastButNeverAnAlert) {
     EXPECT_EQ(plain.hints.value("desktop-entry").toString(), "ringlook");
     EXPECT_FALSE(plain.hints.contains("urgency"));
     EXPECT_EQ(plain.timeout, -1);
-    EXPECT_EQ(plain.actions, actions ? QStringList({"default", "Toon", "wijzigen", "Wijzigen"}) : QStringList());
+    EXPECT_EQ(plain.actions,
+              actions ? QStringList({"default", "Toon", "wijzigen", "Wijzigen", "terugbellen", "Terugbellen"})
+                      : QStringList());
     // An alert caller: urgent, there until dismissed, and left there by later calls.
     const NotificationService::Call& alert = service.calls[1];
     EXPECT_EQ(alert.hints.value("urgency").toInt(), 2);
@@ -53,7 +55,7 @@ TEST(DesktopNotifications, TellTheCallerAndReplaceTheLastButNeverAnAlert) {
   }
 }
 
-TEST(DesktopNotifications, AClickAndItsWijzigenComeBackWithTheCallsNumber) {
+TEST(DesktopNotifications, AClickItsWijzigenAndItsTerugbellenComeBackWithTheCallsNumber) {
   PrivateBus bus;
   ASSERT_FALSE(bus.Address().isEmpty()) << "dbus-daemon is missing (Debian package dbus-daemon)";
   NotificationService service(bus.Connect("service"), true);
@@ -61,15 +63,17 @@ TEST(DesktopNotifications, AClickAndItsWijzigenComeBackWithTheCallsNumber) {
   std::vector<QString> happened;
   notifications.OnShow = [&](const QString& number, const QString& token) { happened.push_back(number + " " + token); };
   notifications.OnEdit = [&](const QString& number) { happened.push_back("wijzigen " + number); };
+  notifications.OnCallBack = [&](const QString& number) { happened.push_back("terugbellen " + number); };
   ASSERT_TRUE(notifications.Show("Jansen", "0612345678", false, "0612345678"));
   ASSERT_TRUE(QTest::qWaitFor([&] { return service.calls.size() == 1; }, 10000));
   const uint id = service.calls[0].id;
   service.Click(id, "default", "token-1");
   service.Click(id, "wijzigen");
+  service.Click(id, "terugbellen");
   service.Click(id + 1, "default");  // not ours
-  ASSERT_TRUE(QTest::qWaitFor([&] { return happened.size() >= 2; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return happened.size() >= 3; }, 10000));
   QTest::qWait(50);
-  EXPECT_EQ(happened, (std::vector<QString>{"0612345678 token-1", "wijzigen 0612345678"}));
+  EXPECT_EQ(happened, (std::vector<QString>{"0612345678 token-1", "wijzigen 0612345678", "terugbellen 0612345678"}));
 }
 
 }  // namespace

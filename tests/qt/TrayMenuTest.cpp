@@ -38,9 +38,10 @@ TEST(TrayMenuTest, HoldsTheContextMenuEntriesAndBringsTheWindowUpBeforeOne) {
   const qt::TrayMenu tray(
       *windows.MainForm().ContextMenu(), [&] { happened.emplace_back("up"); }, [&] { happened.emplace_back("close"); });
 
-  EXPECT_EQ(Entries(tray), (QStringList{"Toon Ringlook", "-", "Zoeken", "-", "Nummer toevoegen|hidden",
-                                        "Verwijder nummer|hidden", "-|hidden", "Verstuur bericht", "Toon berichten",
-                                        "-", "Instellingen", "-", "Help", "-", "Afsluiten"}));
+  EXPECT_EQ(Entries(tray),
+            (QStringList{"Toon Ringlook", "-", "Zoeken", "-", "Nummer toevoegen|hidden", "Verwijder nummer|hidden",
+                         "-|hidden", "Verstuur bericht", "Toon berichten", "-", "Instellingen", "-", "Help", "-",
+                         QString::fromUtf8("&Lijst opslaan\u2026"), "-", "Afsluiten"}));
   // Alt+0 shows the number entries in the window's menu, and so here.
   windows.FormRinglook().Addnumber1.SetVisible(true);
   EXPECT_TRUE(Entry(tray, "Nummer toevoegen").isVisible());
@@ -51,12 +52,16 @@ TEST(TrayMenuTest, HoldsTheContextMenuEntriesAndBringsTheWindowUpBeforeOne) {
   EXPECT_EQ(happened, (std::vector<std::string>{"up", "Setup1Click", "up", "close"}));
 }
 
-TEST(TrayMenuTest, ListsTodaysLastCallersAndChoosingOneEditsItsEntry) {
+TEST(TrayMenuTest, ListsTodaysLastCallersEachToEditCallBackOrPassOn) {
   qt::QtWindows windows;
   qt::QtClock clock;
   qt::QtApplication application(windows.MainForm(), clock);
-  std::vector<std::string> edited;
-  application.OnEditCall = [&edited](const std::string& number) { edited.push_back(number); };
+  std::vector<std::string> happened;
+  application.OnEditCall = [&happened](const std::string& number) { happened.push_back("edit " + number); };
+  application.OnCallBack = [&happened](const std::string& number) { happened.push_back("call " + number); };
+  application.OnPassOn = [&happened](const calls::RecentCaller& caller) {
+    happened.push_back("pass " + caller.Name + " " + caller.Number + " " + caller.Time);
+  };
   application.SetTitle("Ringlook");
   application.ShowRecentCallers({{"Bakkerij De Korenaar", "0384211234", "9:05"}, {"Jansen", "0612345678", "8:50"}});
   application.ShowRecentCallers({{"Caf\xe9 De Zwaan", "0572351122", "9:12"},
@@ -71,8 +76,10 @@ TEST(TrayMenuTest, ListsTodaysLastCallersAndChoosingOneEditsItsEntry) {
 
   application.Menu().popup(QPoint(10, 10));
   EXPECT_TRUE(tray.isVisible());
-  Entry(tray, "Jansen  8:50").trigger();
-  EXPECT_EQ(edited, std::vector<std::string>{"0612345678"});
+  const QMenu& jansen = *Entry(tray, "Jansen  8:50").menu();
+  EXPECT_EQ(Entries(jansen), (QStringList{"&Wijzigen", "&Terugbellen", QString::fromUtf8("&Doorgeven\u2026")}));
+  for (QAction* choice : jansen.actions()) choice->trigger();
+  EXPECT_EQ(happened, (std::vector<std::string>{"edit 0612345678", "call 0612345678", "pass Jansen 0612345678 8:50"}));
 }
 
 }  // namespace

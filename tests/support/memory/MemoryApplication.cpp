@@ -1,6 +1,10 @@
 // In-memory application: see MemoryApplication.h.
 #include "memory/MemoryApplication.h"
 
+#include <algorithm>
+
+#include "calls/CallerActions.h"
+
 namespace ringlook::ui {
 
 void MemoryApplication::Restore() {
@@ -24,6 +28,21 @@ MessageAnswer MemoryApplication::MessageBox(std::string_view text, MessageKind k
 
 void MemoryApplication::AnswerNextBox(MessageAnswer answer, std::function<void()> whileOpen) {
   answers_.push_back({answer, std::move(whileOpen)});
+}
+
+bool MemoryApplication::Call(std::string_view address) {
+  const std::string scheme(calls::SchemeOf(address));
+  if (std::find(callSchemes_.begin(), callSchemes_.end(), scheme) == callSchemes_.end()) return false;
+  called_.emplace_back(address);
+  return true;
+}
+
+SaveResult MemoryApplication::SaveFile(std::string_view suggestedName, std::string_view bytes) {
+  if (saveResult_ == SaveResult::Saved) {
+    savedName_.assign(suggestedName);
+    savedBytes_.assign(bytes);
+  }
+  return saveResult_;
 }
 
 }  // namespace ringlook::ui

@@ -41,6 +41,8 @@ class MemoryApplication : public Application {
   void ProcessEvents(std::uint64_t deadlineTick) override { loop_.ProcessEvents(deadlineTick); }
   void Terminate() override { terminated_ = true; }
   [[nodiscard]] bool ReportsWake() const override { return reportsWake_; }
+  bool Call(std::string_view address) override;
+  SaveResult SaveFile(std::string_view suggestedName, std::string_view bytes) override;
 
   // The answer to the next message box; the action runs while it is open.
   void AnswerNextBox(MessageAnswer answer, std::function<void()> whileOpen = {});
@@ -49,6 +51,10 @@ class MemoryApplication : public Application {
   void SetReportsWake(bool reports) { reportsWake_ = reports; }
   // The desktop's screens from now on; OnScreensChanged tells the program.
   void SetScreens(std::vector<Rect> screens) { screens_ = std::move(screens); }
+  // The schemes the desktop has a program for ("tel" at first).
+  void SetCallSchemes(std::vector<std::string> schemes) { callSchemes_ = std::move(schemes); }
+  // What the next save does: Saved keeps the bytes.
+  void SetSaveResult(SaveResult result) { saveResult_ = result; }
 
   struct ShownBox {
     std::string text;
@@ -60,6 +66,11 @@ class MemoryApplication : public Application {
   [[nodiscard]] int Beeps() const { return beeps_; }
   [[nodiscard]] const std::string& Clipboard() const { return clipboard_; }
   [[nodiscard]] const std::vector<std::string>& OpenedAddresses() const { return opened_; }
+  // The call addresses a program took.
+  [[nodiscard]] const std::vector<std::string>& Called() const { return called_; }
+  // The name offered and the bytes of the last save that went ahead.
+  [[nodiscard]] const std::string& SavedName() const { return savedName_; }
+  [[nodiscard]] const std::string& SavedBytes() const { return savedBytes_; }
   [[nodiscard]] const std::vector<std::string>& HelpShown() const { return help_; }
   [[nodiscard]] bool Terminated() const { return terminated_; }
   // Each call's notification as its name, a blank and its number, "! " first
@@ -88,6 +99,11 @@ class MemoryApplication : public Application {
   std::vector<std::string> help_;
   std::vector<std::string> notifications_;
   std::vector<calls::RecentCaller> recent_;
+  std::vector<std::string> callSchemes_{"tel"};
+  std::vector<std::string> called_;
+  SaveResult saveResult_ = SaveResult::Saved;
+  std::string savedName_;
+  std::string savedBytes_;
   std::vector<ShownBox> boxes_;
   std::deque<Answer> answers_;
 };

@@ -159,12 +159,15 @@ class MemoryMenuItem : public MenuItem {
   explicit MemoryMenuItem(bool visible = true) : visible_(visible) {}
   [[nodiscard]] bool Visible() const override { return visible_; }
   void SetVisible(bool visible) override { visible_ = visible; }
+  [[nodiscard]] bool Enabled() const override { return enabled_; }
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
   void Click() {
-    if (visible_ && OnClick) OnClick();
+    if (visible_ && enabled_ && OnClick) OnClick();
   }
 
  private:
   bool visible_;
+  bool enabled_ = true;
 };
 
 class MemoryRichView : public MemoryControl<RichView> {

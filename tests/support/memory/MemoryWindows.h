@@ -30,8 +30,9 @@ struct MemoryFormRinglook {
     }
   }
   FormRinglookControls Controls() {
-    return {Self,          ListBox1, Panel2,       Edit1,         Button1, Button2, StatusBar1, Find1,  Addnumber1,
-            Deletenumber1, N1,       Sentmassage1, ViewMessages1, Setup1,  Help1,   Timer1,     Timer2, Timer3};
+    return {Self,       ListBox1,      Panel2,    Edit1,        Button1,       Button2,     StatusBar1, Find1,
+            Addnumber1, Deletenumber1, N1,        Sentmassage1, ViewMessages1, Setup1,      Help1,      Timer1,
+            Timer2,     Timer3,        CallBack1, LookUp1,      PassOn1,       CopyNumber1, N5,         SaveList1};
   }
 
   MemoryForm Self{main_window::kForm.caption, main_window::kForm.width, main_window::kForm.height};
@@ -42,6 +43,7 @@ struct MemoryFormRinglook {
   MemoryButton Button2{main_window::kButton2Left, main_window::kButton2Width};
   MemoryStatusBar StatusBar1;
   MemoryMenuItem Find1, Addnumber1, Deletenumber1, N1, Sentmassage1, ViewMessages1, Setup1, Help1;
+  MemoryMenuItem CallBack1{false}, LookUp1{false}, PassOn1{false}, CopyNumber1{false}, N5{false}, SaveList1;
   ManualTimer Timer1;
   ManualTimer Timer2;
   ManualTimer Timer3;
