@@ -133,6 +133,7 @@ std::optional<Instant> ChildProcess::WaitForLine(std::string_view text, int time
     for (auto line = lines_.begin(); line != lines_.end(); ++line) {
       if (line->second.find(text) == std::string::npos) continue;
       const Instant read = line->first;
+      found_ = std::move(line->second);
       lines_.erase(lines_.begin(), line + 1);
       return read;
     }

@@ -36,6 +36,8 @@ class ChildProcess {
   void TypeLine(std::string_view line);
   // The instant a line holding text was read; nothing when the child exits or timeoutMs pass first.
   std::optional<Instant> WaitForLine(std::string_view text, int timeoutMs);
+  // The line the last WaitForLine found.
+  [[nodiscard]] const std::string& LineFound() const { return found_; }
   // The instant the child exited; nothing when timeoutMs pass first.
   std::optional<Instant> WaitForExit(int timeoutMs);
 
@@ -61,6 +63,7 @@ class ChildProcess {
   std::string pending_;
   // The lines not yet looked at: a long run reads many.
   std::vector<std::pair<Instant, std::string>> lines_;
+  std::string found_;
 };
 
 }  // namespace ringlook::perf
