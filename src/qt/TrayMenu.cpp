@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "calls/CallerActions.h"
-#include "ui/WindowDefinitions.h"
 #include "qt/Cp1252.h"
+#include "ui/WindowDefinitions.h"
 
 namespace ringlook::qt {
 
