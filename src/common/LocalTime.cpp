@@ -36,7 +36,11 @@ std::string IsoDate(double days) {
   const long long day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
   const long long month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
   const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
-  const auto two = [](long long n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+  const auto two = [](long long n) {
+    std::string digits = std::to_string(n);
+    if (digits.size() < 2) digits.insert(digits.begin(), '0');
+    return digits;
+  };
   return std::to_string(year) + "-" + two(month) + "-" + two(day);
 }
 
