@@ -3,7 +3,6 @@
 
 #include "common/Text.h"
 #include "net/Fields.h"
-#include "net/Messages.h"
 
 namespace ringlook::calls {
 
@@ -31,25 +30,19 @@ std::string Marker(std::string_view flag) {
 }
 
 // Built in place, in one buffer: a history of 100,000 calls makes as many lines.
-CallerLine FormatCallerRecord(std::string_view record) {
-  CallerLine out;
-  const std::string_view name = net::NextField(record);
-  const std::string_view flag = net::NextField(record);
-  const std::string_view detail = net::NextField(record);
-  const std::string_view number = net::NextField(record);
-  out.TodayCount = net::NextField(record);
-  std::string& line = out.Line;
-  line.reserve(kNumberPosition - 1 + number.size());
-  AppendLineStart(line, name, flag);
-  line += FirstChars(detail, kDetailWidth);
+std::string FormatCallerRecord(const net::CallerRecord& caller) {
+  std::string line;
+  line.reserve(kNumberPosition - 1 + caller.Number.size());
+  AppendLineStart(line, caller.Name, caller.Flag);
+  line += FirstChars(caller.Detail, kDetailWidth);
   // Cut, then pad: a missing or longer marker must not move the number.
   if (line.size() > kMiddleEnd) line.resize(kMiddleEnd);
   line.resize(kNumberPosition - 1, ' ');
-  line += number;
-  out.Name = name;
-  out.Flag = flag;
-  return out;
+  line += caller.Number;
+  return line;
 }
+
+std::string FormatCallerRecord(std::string_view record) { return FormatCallerRecord(net::CallerRecord::Read(record)); }
 
 std::string ChangedLine(std::string_view oldLine, std::string_view newName, std::string_view newFlag) {
   std::string line;

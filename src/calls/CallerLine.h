@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "net/Messages.h"
+
 namespace ringlook::calls {
 
 inline constexpr std::size_t kNameColumn = 37;
@@ -15,14 +17,10 @@ inline constexpr std::size_t kNumberPosition = 67;
 // " " for "0", "-" for "1", "x" for "2"; any other flag stands as it is.
 std::string Marker(std::string_view flag);
 
-// One caller record turned into its line, with the fields the window needs besides.
-struct CallerLine {
-  std::string Line;
-  std::string Name;  // whole, not cut
-  std::string Flag;
-  std::string TodayCount;
-};
-CallerLine FormatCallerRecord(std::string_view record);
+// One call's line.
+std::string FormatCallerRecord(const net::CallerRecord& caller);
+// The line of a record's text.
+std::string FormatCallerRecord(std::string_view record);
 
 // The line after a change notice: the new name and marker, the old line from
 // position 41 on (at most 200 bytes), so the detail and the number stay put.

@@ -36,8 +36,8 @@ void TFormRinglook::PopupMenu1Popup(int index) {
        {&controls_.CallBack1, &controls_.LookUp1, &controls_.PassOn1, &controls_.CopyNumber1, &controls_.N5}) {
     item->SetVisible(!number.empty());
   }
-  controls_.CallBack1.SetEnabled(!calls::CallAddress(CallAddress, number).empty());
-  controls_.LookUp1.SetEnabled(!calls::LookupAddress(LookupAddress, number).empty());
+  controls_.CallBack1.SetEnabled(!calls::CallAddress(stored_.CallAddress, number).empty());
+  controls_.LookUp1.SetEnabled(!calls::LookupAddress(stored_.LookupAddress, number).empty());
   // Open already, it holds what the user typed.
   controls_.PassOn1.SetEnabled(!dialogs_.SentMSG.Showing());
   controls_.SaveList1.SetEnabled(list.Count() > 0);
@@ -46,13 +46,13 @@ void TFormRinglook::PopupMenu1Popup(int index) {
 void TFormRinglook::CallBack1Click() { CallBack(calls::LineNumber(popupLine_)); }
 
 void TFormRinglook::CallBack(const std::string& number) {
-  const std::string address = calls::CallAddress(CallAddress, number);
+  const std::string address = calls::CallAddress(stored_.CallAddress, number);
   if (address.empty()) return;
   if (!env_.App.Call(address)) env_.App.MessageBox(NoHandler(calls::SchemeOf(address)), ui::MessageKind::Information);
 }
 
 void TFormRinglook::LookUp1Click() {
-  const std::string address = calls::LookupAddress(LookupAddress, calls::LineNumber(popupLine_));
+  const std::string address = calls::LookupAddress(stored_.LookupAddress, calls::LineNumber(popupLine_));
   if (!address.empty()) env_.App.OpenAddress(address);
 }
 

@@ -1,21 +1,17 @@
-// The dispatch of one received text: nine keyword tests in a fixed order, and
-// the first that matches handles the text. What a branch reads (a message body,
-// a caller's name) is data that any user of the server can write, so it is
-// never tested for a keyword again. Two branches wait for the user in a modal
+// The dispatch of one received text: read once into a typed message (the first
+// of nine keywords, in a fixed order, that matches), then its branch. What a
+// branch reads (a message body, a caller's name) is data that any user of the
+// server can write, so it is never tested for a keyword again. Two branches wait for the user in a modal
 // loop, where a text arriving meanwhile is dispatched at once, inside; each
 // dispatch therefore keeps its own text and only the window's state is shared.
-#include <functional>
 #include <string>
-
-#include <vector>
+#include <variant>
 
 #include "common/Error.h"
 #include "common/LocalTime.h"
-#include "common/Text.h"
 #include "main/TFormRinglook.h"
 #include "messaging/TFormMSG.h"
 #include "messaging/TFormSentMSG.h"
-#include "net/Fields.h"
 #include "net/Messages.h"
 #include "records/TFormEdit.h"
 #include "settings/TFormSetup.h"
@@ -35,34 +31,15 @@ constexpr std::string_view kMessageFrom = "Bericht van : ";
 
 }  // namespace
 
-// The branches, each given the text after its keyword and "^".
+// The branches, one for each kind of message.
 class TFormRinglook::Dispatcher {
  public:
   explicit Dispatcher(TFormRinglook& form) : form_(form), controls_(form.controls_), env_(form.env_) {}
 
-  void Run(std::string_view text) {
-    using Branch = void (Dispatcher::*)(std::string_view body);
-    static constexpr std::pair<std::string_view, Branch> kBranches[] = {
-        {net::kWrongNick, &Dispatcher::WrongNick},
-        {net::kMsg, &Dispatcher::Msg},
-        {net::kNieuw, &Dispatcher::Nieuw},
-        {net::kWijzig, &Dispatcher::Wijzig},
-        {net::kUpdateBellers, &Dispatcher::UpdateBellers},
-        {net::kHistory, &Dispatcher::History},
-        {net::kReplyFind, &Dispatcher::ReplyFind},
-        {net::kNameList, &Dispatcher::NameList},
-        {net::kReplyGet, &Dispatcher::ReplyGet},
-    };
-    for (const auto& [keyword, branch] : kBranches) {
-      if (!net::HasKeyword(text, keyword)) continue;
-      (this->*branch)(net::DropThrough(text, net::kFieldSeparator));
-      return;
-    }
-  }
+  void operator()(std::monostate /*unknown*/) const {}
 
- private:
   // A failed save is shown instead, as any handler's uncaught failure ends its event.
-  void WrongNick(std::string_view /*body*/) {
+  void operator()(net::WrongNickText /*text*/) const {
     form_.dialogs_.Setup.SetNickname("");
     try {
       form_.SchrijfReg();
@@ -73,56 +50,38 @@ class TFormRinglook::Dispatcher {
     env_.App.MessageBox(kWrongNickText, ui::MessageKind::Information);
   }
 
-  void Msg(std::string_view body) {
-    const net::ReceivedMessage message = net::ReadMessage(body);
+  void operator()(const net::ReceivedMessage& message) const {
     std::string block(kMessageRule);
     block.append(kMessageFrom).append(message.Sender).append("  (");
     block.append(HourMinute(env_.Time.Now())).append(")\r\n\r\n");
     block.append(message.Body);
-    form_.LastCorrespondent = message.Sender;
-    form_.LastMessageBlock = block;
+    form_.dialogs_.SentMSG.SetLastCorrespondent(message.Sender);
     TFormMSG& window = form_.dialogs_.MSG;
-    window.Append(block);
+    window.Receive(block);
     // Shown already: the block is only appended. Otherwise the dispatch waits
     // until the user closes the window (and, after Beantwoorden, the answer).
     window.ShowUnlessVisible();
   }
 
-  void Nieuw(std::string_view record) {
-    form_.LiveList = true;
+  void operator()(const net::NewCall& call) const {
     const bool popup = form_.dialogs_.Setup.Popup();
-    if (popup) form_.RaiseMainWindow();
-    const net::CallerRecord caller = net::CallerRecord::Read(record);
-    std::string line = form_.ListBoxTrim(record);
-    // While the search bar is open the list shows search results and stays as it is.
-    if (!controls_.Panel2.Visible()) controls_.ListBox1.Insert(0, line);
-    env_.App.SetTitle(form_.TitlePrefix + form_.LastCallerName);
-    controls_.Timer1.Restart();
-    const bool alert = caller.Flag == net::kFlagAlert;
-    if (popup || alert) env_.App.NotifyCall(caller.Name, caller.Number, alert);
-    form_.recentCallers_.Add(caller.Name, caller.Number, env_.Time.Now());
-    env_.App.ShowRecentCallers(form_.recentCallers_.Callers());
+    if (popup || call.Caller.Flag == net::kFlagAlert) form_.RaiseMainWindow();
+    form_.calls_.Nieuw(call.Caller, popup);
   }
 
-  void Wijzig(std::string_view notice) { form_.Wijzig(notice); }
+  void operator()(const net::ChangeNotice& notice) const { form_.Wijzig(notice); }
 
-  void UpdateBellers(std::string_view count) {
-    controls_.StatusBar1.SetPanelText(1, std::string(kCallersTodayLabel).append(count));
+  void operator()(const net::CallerCount& count) const {
+    controls_.StatusBar1.SetPanelText(1, std::string(kCallersTodayLabel).append(count.Count));
   }
 
-  void History(std::string_view list) {
-    form_.LiveList = false;
-    controls_.ListBox1.Clear();
-    ReadIntoList(list, {});
-  }
+  void operator()(const net::TodaysCalls& list) const { form_.calls_.Replace(list.Records, {}); }
 
-  void ReplyFind(std::string_view list) {
-    form_.LiveList = false;
-    controls_.ListBox1.Clear();
+  void operator()(const net::FoundCalls& list) const {
     ui::StatusBar& status = controls_.StatusBar1;
     status.SetPanelText(1, kNothingFound);
     int count = 0;
-    ReadIntoList(list, [&] {
+    form_.calls_.Replace(list.Records, [&] {
       ++count;
       status.SetPanelText(
           1, count == kSearchLimit ? std::string(kMoreThan300) : std::string(kFoundLabel) + std::to_string(count));
@@ -133,35 +92,23 @@ class TFormRinglook::Dispatcher {
     controls_.Button2.SetEnabled(true);
   }
 
-  // A record that gives a blank line stays in the list and ends the reading;
-  // afterRecord runs after each record that does not end it.
-  void ReadIntoList(std::string_view list, const std::function<void()>& afterRecord) {
-    net::ReadRecordList(list, [&](std::string_view record) {
-      const std::string line = form_.ListBoxTrim(record);
-      controls_.ListBox1.Add(line);
-      if (TrimmedView(line).empty()) return false;
-      if (afterRecord) afterRecord();
-      return true;
-    });
-  }
-
-  void NameList(std::string_view list) {
-    form_.dialogs_.SentMSG.AddNames(net::ReadNameList(list), form_.dialogs_.Setup.Nickname(), form_.LastCorrespondent);
+  void operator()(const net::NameList& list) const {
+    form_.dialogs_.SentMSG.AddNames(list.Names, form_.dialogs_.Setup.Nickname());
   }
 
   // Only the reply the edit dialog waits for fills it: a late answer to an
   // earlier request would otherwise be saved under another number by "Ok".
-  void ReplyGet(std::string_view fields) {
-    const net::NumberRecord entry = net::ReadNumberRecord(fields);
-    if (form_.dialogs_.Edit.Fill(entry)) return;
-    if (env_.Log) env_.Log("REPLYGET voor '" + entry.Number + "' genegeerd: daar wacht het venster niet op");
+  void operator()(const net::NumberReply& reply) const {
+    if (form_.dialogs_.Edit.Fill(reply.Entry)) return;
+    if (env_.Log) env_.Log("REPLYGET voor '" + reply.Entry.Number + "' genegeerd: daar wacht het venster niet op");
   }
 
+ private:
   TFormRinglook& form_;
   ui::FormRinglookControls& controls_;
   Services& env_;
 };
 
-void TFormRinglook::Dispatch(std::string_view text) { Dispatcher(*this).Run(text); }
+void TFormRinglook::Dispatch(std::string_view text) { std::visit(Dispatcher(*this), net::ReadServerText(text)); }
 
 }  // namespace ringlook

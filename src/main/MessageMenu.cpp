@@ -24,7 +24,7 @@ void TFormRinglook::SendMessage(std::string_view message) {
 
 // Shows the last message only: the view, which may hold several, is replaced.
 void TFormRinglook::ViewMessages1Click() {
-  dialogs_.MSG.ShowOnly(LastMessageBlock);
+  dialogs_.MSG.ShowOnlyLast();
   dialogs_.MSG.ShowUnlessVisible();
 }
 

@@ -10,7 +10,7 @@
 namespace ringlook {
 
 void TFormRinglook::EditSelectedEntry() {
-  if (dialogs_.Edit.ShowEntry()) env_.ClientSocket1.SendBytes(dialogs_.Edit.ChangeRequest(SelectedNumber));
+  if (dialogs_.Edit.ShowEntry()) env_.ClientSocket1.SendBytes(dialogs_.Edit.ChangeRequest(selectedNumber_));
 }
 
 void TFormRinglook::ListBox1DblClick() {
@@ -23,9 +23,9 @@ void TFormRinglook::EditNumber(const std::string& number) {
   // Asked for from the tray or a notification while the dialog is open: that
   // showing goes on, with what the user typed.
   if (dialogs_.Edit.Showing()) return;
-  SelectedNumber = number;
-  dialogs_.Edit.Prepare(SelectedNumber, true);
-  env_.ClientSocket1.SendBytes(net::GetRequest(SelectedNumber));
+  selectedNumber_ = number;
+  dialogs_.Edit.Prepare(selectedNumber_, true);
+  env_.ClientSocket1.SendBytes(net::GetRequest(selectedNumber_));
   EditSelectedEntry();
 }
 
@@ -44,9 +44,9 @@ void TFormRinglook::ShowCall(const std::string& number) {
 void TFormRinglook::Addnumber1Click() {
   const std::optional<std::string> number = dialogs_.Edit.AskNumber();
   if (!number) return;
-  SelectedNumber = *number;
-  dialogs_.Edit.Prepare(SelectedNumber, false);
-  env_.ClientSocket1.SendBytes(net::AddRequest(SelectedNumber));
+  selectedNumber_ = *number;
+  dialogs_.Edit.Prepare(selectedNumber_, false);
+  env_.ClientSocket1.SendBytes(net::AddRequest(selectedNumber_));
   EditSelectedEntry();
 }
 

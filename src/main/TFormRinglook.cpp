@@ -5,6 +5,7 @@
 #include "common/Error.h"
 #include "common/Text.h"
 #include "common/Version.h"
+#include "messaging/TFormSentMSG.h"
 #include "net/Messages.h"
 #include "settings/TFormSetup.h"
 
@@ -22,11 +23,14 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, const Services& 
     : controls_(controls),
       env_(services),
       dialogs_(dialogs),
-      receiver_(env_.ClientSocket1, env_.SettleTimer, env_.Time, [this](std::string_view text) {
-        // The connection may have ended while the text came: the list of a lost
-        // connection stays empty.
-        if (env_.ClientSocket1.Active()) Dispatch(text);
-      }) {
+      receiver_(env_.ClientSocket1, env_.SettleTimer, env_.Time,
+                [this](std::string_view text) {
+                  // The connection may have ended while the text came: the list of a lost
+                  // connection stays empty.
+                  if (env_.ClientSocket1.Active()) Dispatch(text);
+                }),
+      calls_({controls_.ListBox1, controls_.StatusBar1, controls_.Timer1, controls_.Panel2}, env_.App, env_.Time),
+      link_(env_.ClientSocket1, controls_.StatusBar1, env_.App, env_.Time) {
   controls_.Self.OnShow = [this] { FormShow(); };
   controls_.Self.OnActivate = [this] { FormActivate(); };
   controls_.Self.OnCloseQuery = [this] { return FormClose(); };
@@ -64,10 +68,8 @@ TFormRinglook::TFormRinglook(ui::FormRinglookControls controls, const Services& 
 }
 
 void TFormRinglook::FormCreate() {
-  StartTime = env_.Time.Now();
-  lastNickDays_ = StartTime;
-  lastNickTick_ = env_.Time.TickMs();
-  FirstActivation = true;
+  link_.StartAt(env_.Time.Now());
+  firstActivation_ = true;
 }
 
 void TFormRinglook::FormShow() {
@@ -75,11 +77,11 @@ void TFormRinglook::FormShow() {
 }
 
 void TFormRinglook::FormActivate() {
-  if (!FirstActivation) return;
+  if (!firstActivation_) return;
   // Cleared before the work, not after: reading the settings may show a modal
   // dialog, and an activation inside it must not start this work a second time.
-  FirstActivation = false;
-  LastCorrespondent.clear();
+  firstActivation_ = false;
+  dialogs_.SentMSG.SetLastCorrespondent("");
   controls_.Self.SetCaption(controls_.Self.Caption() + " " + std::string(kVersion));
   try {
     Leesreg();
@@ -96,9 +98,9 @@ void TFormRinglook::FormActivate() {
 void TFormRinglook::ApplyStoredPosition() {
   int top = 0;
   int left = 0;
-  const bool topValid = ParseInt(StoredY, top);
+  const bool topValid = ParseInt(stored_.Y, top);
   if (topValid) controls_.Self.SetTop(top);
-  if (topValid && ParseInt(StoredX, left)) {
+  if (topValid && ParseInt(stored_.X, left)) {
     controls_.Self.SetLeft(left);
   } else {
     controls_.Self.SetTop(kFallbackTop);
@@ -130,24 +132,14 @@ bool TFormRinglook::FormClose() {
   return true;
 }
 
-void TFormRinglook::Reconnect(const std::string& target) {
-  net::ClientSocket& socket = env_.ClientSocket1;
-  socket.SetActive(false);
-  // Host as well as Address: once the settings dialog has set Host, it would
-  // otherwise keep the primary server whatever the key asked for.
-  socket.SetAddress(target);
-  socket.SetHost(target);
-  socket.SetActive(true);
-}
-
 void TFormRinglook::FormKeyDown(int& key, ui::ShiftState shift) {
   if (shift.alt && key == ui::key::kDigit1) {
     key = 0;
-    Reconnect(dialogs_.Setup.ServerAddress());
+    net::Connect(env_.ClientSocket1, net::ConnectWay::SwitchServer, dialogs_.Setup.ServerAddress());
   }
   if (shift.alt && key == ui::key::kDigit2) {
     key = 0;
-    Reconnect(Server2Address);
+    net::Connect(env_.ClientSocket1, net::ConnectWay::SwitchServer, stored_.Server2);
   }
   if (shift.alt && key == ui::key::kDigit0) {
     key = 0;
@@ -162,14 +154,12 @@ void TFormRinglook::FormKeyDown(int& key, ui::ShiftState shift) {
   }
 }
 
-void TFormRinglook::Timer1Timer() {
-  controls_.Timer1.SetEnabled(false);
-  env_.App.SetTitle(kApplicationTitle);
-}
+void TFormRinglook::Timer1Timer() { calls_.TitleTimerExpired(); }
 
 void TFormRinglook::Timer3Timer() {
   controls_.Timer3.SetEnabled(false);
-  if (WokeSinceLastNick() && !env_.App.ReportsWake()) MachineWoke();
+  // Without the platform's word, a wake shows here as a date-time that ran on while the tick stood still.
+  if (link_.WokeSinceLastCheck() && !env_.App.ReportsWake()) MachineWoke();
   const std::string nick = Trimmed(dialogs_.Setup.Nickname());
   if (!nick.empty() && env_.ClientSocket1.Active()) env_.ClientSocket1.SendBytes(net::NickRequest(nick));
   controls_.Timer3.SetEnabled(true);
@@ -177,7 +167,16 @@ void TFormRinglook::Timer3Timer() {
 
 void TFormRinglook::StatusBar1Click() {
   controls_.StatusBar1.SetPanelBevel(0, ui::Bevel::Lowered);
-  if (!env_.ClientSocket1.Active()) env_.ClientSocket1.SetActive(true);
+  net::Connect(env_.ClientSocket1, net::ConnectWay::Retry);
+}
+
+std::string TFormRinglook::ListBoxTrim(const net::CallerRecord& caller) { return calls_.ListBoxTrim(caller); }
+
+void TFormRinglook::Wijzig(const net::ChangeNotice& notice) { calls_.Wijzig(notice); }
+
+void TFormRinglook::RaiseMainWindow() {
+  env_.App.RaiseWithoutActivating(controls_.Self);
+  KeepOnScreen();
 }
 
 void TFormRinglook::Setup1Click() { dialogs_.Setup.ShowModal(); }

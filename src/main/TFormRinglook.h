@@ -1,10 +1,10 @@
-// The main window's logic: creation, first activation, keys, timers, status bar,
-// close, the connection handlers, the dispatch of received texts, the caller
-// list and search bar, the number records and the settings reading and writing.
-// Its controls come in through FormRinglookControls, the four dialogs as the
-// operations they offer, and everything outside the window (desktop, clock,
-// socket, store, autostart entry) through Services. Its handlers are spread
-// over the files of this folder by concern.
+// The main window's logic: its handlers, each short, over state that lives in
+// the classes it holds: the caller list (CallList), the connection's side of
+// the window (ServerLink), the stored settings (settings::ProgramSettings) and
+// the receiver. Its controls come in through FormRinglookControls, the four
+// dialogs as the operations they offer, and everything outside the window
+// (desktop, clock, socket, store, autostart entry) through Services. Its
+// handlers are spread over the files of this folder by concern.
 #pragma once
 
 #include <cstdint>
@@ -12,13 +12,15 @@
 #include <string>
 #include <string_view>
 
-#include "calls/CallerActions.h"
-#include "calls/RecentCallers.h"
+#include "main/CallList.h"
+#include "main/ServerLink.h"
 #include "net/ClientSocket.h"
+#include "net/Messages.h"
 #include "net/Receiver.h"
 #include "ports/AutostartEntry.h"
 #include "ports/Clock.h"
 #include "ports/SettingsStore.h"
+#include "settings/SettingsValues.h"
 #include "ui/Application.h"
 #include "ui/WindowControls.h"
 #include "ui/WindowDefinitions.h"
@@ -30,22 +32,8 @@ class TFormEdit;
 class TFormSentMSG;
 class TFormMSG;
 
-inline constexpr std::string_view kApplicationTitle = "Ringlook";
-inline constexpr std::string_view kSettingsKey = "\\Software\\Ringlook";
 inline constexpr int kHelpContext = ui::definitions::help::kMainWindowContext;
 inline constexpr std::string_view kHelpTopic = ui::definitions::help::kMainWindowTopic;
-
-// Status texts; their leading blanks are spacing inside the panels.
-namespace status {
-inline constexpr std::string_view kNotConnected = ui::definitions::main_window::kStatusPanels[0].startText;
-inline constexpr std::string_view kConnecting = "  Verbinding maken...";
-inline constexpr std::string_view kConnected = "   Verbonden";
-inline constexpr std::string_view kHelp = ui::definitions::main_window::kStatusPanels[2].startText;
-inline constexpr std::string_view kErrorPrefix = "Error : ";
-}  // namespace status
-
-// The desktop's notification when a link that was up stops answering.
-inline constexpr std::string_view kLinkLostNotice = "Verbinding met de server verbroken";
 
 class TFormRinglook : public net::ClientSocketEvents {
  public:
@@ -97,11 +85,10 @@ class TFormRinglook : public net::ClientSocketEvents {
   // a nested dispatch cannot change it.
   void Dispatch(std::string_view text);
 
-  // The caller list: one record into its line (with the status count, the
-  // title's name and prefix, and the alert raise while the list is live), and
-  // a change notice applied to every line of its number.
-  std::string ListBoxTrim(std::string_view record);
-  void Wijzig(std::string_view notice);
+  // The caller list: one record into its line (with the status count, and the
+  // title's name and prefix), and a change notice applied to every line of its number.
+  std::string ListBoxTrim(const net::CallerRecord& caller);
+  void Wijzig(const net::ChangeNotice& notice);
   // Restores the application when minimised and puts the window on top without activating it.
   void RaiseMainWindow();
 
@@ -149,36 +136,20 @@ class TFormRinglook : public net::ClientSocketEvents {
   // The send dialog, its text filled with the call; ignored while it is open.
   void PassOn(std::string_view name, std::string_view number, std::string_view detail);
 
-  // Window state.
-  double StartTime = 0.0;
-  bool FirstActivation = false;
-  // Set by a new call, cleared by a history or search reply; alerts raise the window only while set.
-  bool LiveList = false;
-  std::string LastCallerName;
-  std::string TitlePrefix;
-  std::string SelectedNumber;
-  std::string LastCorrespondent;
-  std::string LastMessageBlock;
-  std::string Server2Address;
-  std::string StoredX;
-  std::string StoredY;
-  // Read by Leesreg, never written: the templates of "Terugbellen" and "Opzoeken".
-  std::string CallAddress{calls::kDefaultCallAddress};
-  std::string LookupAddress{calls::kDefaultLookupAddress};
+  [[nodiscard]] const CallList& Calls() const { return calls_; }
+  [[nodiscard]] ServerLink& Link() { return link_; }
+  [[nodiscard]] const settings::ProgramSettings& Stored() const { return stored_; }
+  [[nodiscard]] bool FirstActivationPending() const { return firstActivation_; }
+  // The number the edit dialog was last opened for.
+  [[nodiscard]] const std::string& SelectedNumber() const { return selectedNumber_; }
 
  private:
   class Dispatcher;
 
   void ShowNotConnected();
-  // Without the platform's word, a wake shows at Timer3 as a date-time that ran on while the tick stood still.
-  bool WokeSinceLastNick();
-  void Reconnect(const std::string& target);
   void ApplyStoredPosition();
   // Puts the window back on a screen when its title bar is on none.
   void KeepOnScreen();
-  // A value that only the user's own hand puts in the store: missing, empty
-  // or of another type, it is fallback.
-  std::string OptionalString(std::string_view name, std::string_view fallback);
   // The edit dialog for SelectedNumber; "Ok" sends the change.
   void EditSelectedEntry();
   // "Verstuur bericht", with message in the text.
@@ -188,9 +159,12 @@ class TFormRinglook : public net::ClientSocketEvents {
   Services env_;
   Dialogs dialogs_;
   net::Receiver receiver_;
-  double lastNickDays_ = 0.0;
-  std::uint64_t lastNickTick_ = 0;
-  calls::RecentCallers recentCallers_;
+  CallList calls_;
+  ServerLink link_;
+  // Read by Leesreg; the templates of "Terugbellen" and "Opzoeken", Server2 and the position.
+  settings::ProgramSettings stored_;
+  bool firstActivation_ = false;
+  std::string selectedNumber_;
   // The line the context menu opened over; empty elsewhere.
   std::string popupLine_;
 };

@@ -8,11 +8,8 @@ WindowLogic::WindowLogic(const WindowControls& windows, const TFormRinglook::Ser
                 {.Opened = [this] { formRinglook.SetupOpened(); }, .Save = [this] { formRinglook.SetupClosing(); }}),
       formEdit(windows.FormEdit),
       formSentMSG(windows.FormSentMSG, services.App, services.ClientSocket1,
-                  {.Nickname = [this] { return formSetup.Nickname(); },
-                   .Sent = [this](const std::string& recipient) { formRinglook.LastCorrespondent = recipient; }}),
-      formMSG(windows.FormMSG, services.App,
-              {.Cleared = [this] { formRinglook.LastMessageBlock.clear(); },
-               .Answer = [this] { formSentMSG.AskNamesAndShow(); }}),
+                  {.Nickname = [this] { return formSetup.Nickname(); }}),
+      formMSG(windows.FormMSG, services.App, {.Answer = [this] { formSentMSG.AskNamesAndShow(); }}),
       formRinglook(windows.FormRinglook, services, {formSetup, formEdit, formSentMSG, formMSG}) {}
 
 }  // namespace ringlook

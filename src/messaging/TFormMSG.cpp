@@ -25,14 +25,15 @@ TFormMSG::TFormMSG(ui::FormMSGControls controls, ui::Application& app, Events ev
   controls_.RichOntvang.OnUrlClick = [this](const std::string& url) { RichOntvangURLClick(url); };
 }
 
-void TFormMSG::Append(std::string_view block) {
+void TFormMSG::Receive(std::string_view block) {
+  lastBlock_ = block;
   controls_.RichOntvang.AppendLines(block);
   ScrollToEnd();
   controls_.RichOntvang.ClearSelection();
 }
 
-void TFormMSG::ShowOnly(std::string_view block) {
-  controls_.RichOntvang.SetText(block);
+void TFormMSG::ShowOnlyLast() {
+  controls_.RichOntvang.SetText(lastBlock_);
   ScrollToEnd();
 }
 
@@ -56,7 +57,7 @@ void TFormMSG::Button2Click() {
 
 void TFormMSG::Button3Click() {
   controls_.RichOntvang.SetText("");
-  if (events_.Cleared) events_.Cleared();
+  lastBlock_.clear();
 }
 
 void TFormMSG::KopieerenCTRLC1Click() { app_.SetClipboardText(Trimmed(controls_.RichOntvang.SelectedText())); }

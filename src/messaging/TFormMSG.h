@@ -15,18 +15,18 @@ namespace ringlook {
 class TFormMSG {
  public:
   struct Events {
-    // "Wissen": the last message block is gone too.
-    std::function<void()> Cleared;
     // "Beantwoorden", once this showing has ended: the send dialog follows.
     std::function<void()> Answer;
   };
 
   TFormMSG(ui::FormMSGControls controls, ui::Application& app, Events events);
 
-  // A received message block, after what the view holds, with the last lines in sight.
-  void Append(std::string_view block);
-  // "Toon berichten": the view holds only block, with its last lines in sight.
-  void ShowOnly(std::string_view block);
+  // A received message block, after what the view holds, with the last lines
+  // in sight; it is the last block until the next one or "Wissen".
+  void Receive(std::string_view block);
+  // "Toon berichten": the view holds only the last block, with its last lines in sight.
+  void ShowOnlyLast();
+  [[nodiscard]] const std::string& LastBlock() const { return lastBlock_; }
   // Shows the window modally unless it is on screen already. After Beantwoorden
   // the send dialog follows once this showing has ended: a message arriving
   // while the answer is written can then open this window again.
@@ -49,6 +49,7 @@ class TFormMSG {
   ui::FormMSGControls controls_;
   ui::Application& app_;
   Events events_;
+  std::string lastBlock_;
 };
 
 }  // namespace ringlook

@@ -25,8 +25,7 @@ void TFormSentMSG::AskNamesAndShow(std::string_view message) {
   controls_.Self.ShowModal();
 }
 
-void TFormSentMSG::AddNames(const std::vector<std::string_view>& names, std::string_view ownNickname,
-                            std::string_view lastCorrespondent) {
+void TFormSentMSG::AddNames(const std::vector<std::string_view>& names, std::string_view ownNickname) {
   ui::ComboBox& list = controls_.ComboBox1;
   list.SetEnabled(true);
   controls_.Button2.SetEnabled(true);
@@ -35,7 +34,7 @@ void TFormSentMSG::AddNames(const std::vector<std::string_view>& names, std::str
     if (name != ownNickname) list.Add(name);
   }
   for (int i = 0; i < list.Count(); ++i) {
-    if (list.Item(i) != lastCorrespondent) continue;
+    if (list.Item(i) != lastCorrespondent_) continue;
     list.SetItemIndex(i);
     if (list.ItemIndex() >= 0 && controls_.Self.Visible()) controls_.Memo1.SetFocus();
   }
@@ -61,7 +60,7 @@ void TFormSentMSG::Button2Click() {
   const std::string recipient = controls_.ComboBox1.Item(controls_.ComboBox1.ItemIndex());
   const std::string sender = events_.Nickname ? events_.Nickname() : std::string();
   socket_.SendBytes(net::MsgRequest(recipient, sender, controls_.Memo1.Text()));
-  if (events_.Sent) events_.Sent(recipient);
+  lastCorrespondent_ = recipient;
   controls_.Self.Close(ui::ModalResult::Ok);
 }
 

@@ -19,8 +19,6 @@ class TFormSentMSG {
   struct Events {
     // The sender of a message: the nickname setting's text, unchanged.
     std::function<std::string()> Nickname;
-    // A message went to recipient.
-    std::function<void(const std::string& recipient)> Sent;
   };
 
   TFormSentMSG(ui::FormSentMSGControls controls, ui::Application& app, net::ClientSocket& socket, Events events);
@@ -32,8 +30,10 @@ class TFormSentMSG {
   [[nodiscard]] bool Showing() const { return controls_.Self.Visible(); }
   // The server's name list: enables the dialog and lists every name but the
   // user's own, in order; the last correspondent, when listed, is chosen.
-  void AddNames(const std::vector<std::string_view>& names, std::string_view ownNickname,
-                std::string_view lastCorrespondent);
+  void AddNames(const std::vector<std::string_view>& names, std::string_view ownNickname);
+  // Who a message last came from or went to; empty again at the first activation.
+  [[nodiscard]] const std::string& LastCorrespondent() const { return lastCorrespondent_; }
+  void SetLastCorrespondent(std::string_view name) { lastCorrespondent_.assign(name); }
 
   void FormShow();
   // "Annuleren".
@@ -47,6 +47,7 @@ class TFormSentMSG {
   net::ClientSocket& socket_;
   Events events_;
   std::string message_;
+  std::string lastCorrespondent_;
 };
 
 }  // namespace ringlook

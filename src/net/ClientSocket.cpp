@@ -195,4 +195,23 @@ Target CurrentTarget(const ClientSocket& socket) {
   return t;
 }
 
+void Connect(ClientSocket& socket, ConnectWay way, std::string_view target) {
+  switch (way) {
+    case ConnectWay::Retry:
+      if (socket.Active()) return;
+      break;
+    case ConnectWay::SwitchServer:
+      socket.SetActive(false);
+      [[fallthrough]];
+    case ConnectWay::SettingsClosed:
+      socket.SetAddress(target);
+      socket.SetHost(target);
+      break;
+    case ConnectWay::StoredServer:
+      socket.SetAddress(target);
+      break;
+  }
+  socket.SetActive(true);
+}
+
 }  // namespace ringlook::net

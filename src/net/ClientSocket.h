@@ -62,11 +62,12 @@ class ClientSocket {
 
   void SetEvents(ClientSocketEvents* events) { events_ = events; }
 
-  // True only from just before OnConnect until just before OnDisconnect.
+  // True only from just before ClientSocket1Connect until just before ClientSocket1Disconnect.
   [[nodiscard]] bool Active() const { return state_ == State::Connected; }
-  // true: start an attempt when not connected (replacing one under way). OnConnecting
-  // runs inside this call for an Address, after the lookup's answer for a Host.
-  // false: when connected, OnDisconnect runs inside this call; otherwise nothing,
+  // true: start an attempt when not connected (replacing one under way).
+  // ClientSocket1Connecting runs inside this call for an Address, after the
+  // lookup's answer for a Host. false: when connected, ClientSocket1Disconnect
+  // runs inside this call; otherwise nothing,
   // and an attempt under way goes on.
   void SetActive(bool active);
   // Drops an attempt that is still looking up or connecting, without any event,
@@ -148,6 +149,20 @@ class ClientSocket {
   State state_ = State::Idle;
   int attempt_ = 0;
 };
+
+// The ways a trigger points the socket at a server and connects; each keeps its own steps.
+enum class ConnectWay {
+  // The stored server at the first activation: Address only, so Host stays as it is.
+  StoredServer,
+  // The settings dialog's close: Address and Host, or Host would keep an older server.
+  SettingsClosed,
+  // Alt+1 and Alt+2: the link closed first, then as the settings dialog's close.
+  SwitchServer,
+  // The status-bar click: the current target again, unless connected.
+  Retry,
+};
+// The one connect routine; target is unused for Retry.
+void Connect(ClientSocket& socket, ConnectWay way, std::string_view target = {});
 
 // Converts a dotted IPv4 text the way the socket does: a text that is not one
 // gives the all-ones address 255.255.255.255 (0xFFFFFFFF), host byte order.

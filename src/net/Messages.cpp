@@ -100,4 +100,26 @@ NumberRecord ReadNumberRecord(std::string_view afterKeyword) {
   return r;
 }
 
+ChangeNotice ReadChangeNotice(std::string_view afterKeyword) {
+  ChangeNotice n;
+  n.Number = NextField(afterKeyword);
+  n.Name = NextField(afterKeyword);
+  n.Flag = NextField(afterKeyword);
+  return n;
+}
+
+ServerText ReadServerText(std::string_view text) {
+  const auto body = [text] { return DropThrough(text, kFieldSeparator); };
+  if (HasKeyword(text, kWrongNick)) return WrongNickText{};
+  if (HasKeyword(text, kMsg)) return ReadMessage(body());
+  if (HasKeyword(text, kNieuw)) return NewCall{CallerRecord::Read(body())};
+  if (HasKeyword(text, kWijzig)) return ReadChangeNotice(body());
+  if (HasKeyword(text, kUpdateBellers)) return CallerCount{body()};
+  if (HasKeyword(text, kHistory)) return TodaysCalls{body()};
+  if (HasKeyword(text, kReplyFind)) return FoundCalls{body()};
+  if (HasKeyword(text, kNameList)) return NameList{ReadNameList(body())};
+  if (HasKeyword(text, kReplyGet)) return NumberReply{ReadNumberRecord(body())};
+  return std::monostate{};
+}
+
 }  // namespace ringlook::net

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 namespace ringlook::net {
@@ -89,5 +90,40 @@ ReceivedMessage ReadMessage(std::string_view afterKeyword);
 
 // REPLYGET body after the keyword: four fields.
 NumberRecord ReadNumberRecord(std::string_view afterKeyword);
+
+// WIJZIG body after the keyword: the number whose lines change, their new name and flag.
+struct ChangeNotice {
+  std::string_view Number;
+  std::string_view Name;
+  std::string_view Flag;
+};
+ChangeNotice ReadChangeNotice(std::string_view afterKeyword);
+
+// One server text, read once into what its first matching keyword (in the
+// dispatch's fixed order) says. The views point into the text. Record lists
+// stay unread here: they are read record by record, as they are shown.
+struct WrongNickText {};
+struct NewCall {
+  CallerRecord Caller;
+};
+struct CallerCount {
+  std::string_view Count;
+};
+struct TodaysCalls {
+  std::string_view Records;
+};
+struct FoundCalls {
+  std::string_view Records;
+};
+struct NameList {
+  std::vector<std::string_view> Names;
+};
+struct NumberReply {
+  NumberRecord Entry;
+};
+using ServerText = std::variant<std::monostate, WrongNickText, ReceivedMessage, NewCall, ChangeNotice, CallerCount,
+                                TodaysCalls, FoundCalls, NameList, NumberReply>;
+// std::monostate when no keyword matches.
+ServerText ReadServerText(std::string_view text);
 
 }  // namespace ringlook::net

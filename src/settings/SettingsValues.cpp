@@ -7,6 +7,30 @@
 
 namespace ringlook::settings {
 
+namespace {
+// Opens the settings key for one reading or writing and always closes it again.
+class OpenSettingsKey {
+ public:
+  explicit OpenSettingsKey(SettingsStore& store) : store_(store) { store_.OpenKey(kSettingsKey); }
+  ~OpenSettingsKey() { store_.CloseKey(); }
+  OpenSettingsKey(const OpenSettingsKey&) = delete;
+  OpenSettingsKey& operator=(const OpenSettingsKey&) = delete;
+
+ private:
+  SettingsStore& store_;
+};
+
+std::string OptionalString(SettingsStore& store, std::string_view name, std::string_view fallback) {
+  try {
+    std::string value = store.ReadString(name);
+    if (!TrimmedView(value).empty()) return value;
+  } catch (const Error&) {
+    // Of another type: as if it were missing, so the reading goes on.
+  }
+  return std::string(fallback);
+}
+}  // namespace
+
 Error StoreError(const char* pattern, std::string_view name) { return Error(WithName(pattern, std::string(name))); }
 
 const StoredValue* SettingsValues::Find(std::string_view name) const {
@@ -62,6 +86,32 @@ std::string NormalizedKeyPath(std::string_view keyPath) {
     start = end + 1;
   }
   return path;
+}
+
+void ReadProgramSettings(SettingsStore& store, ProgramSettings& into,
+                         const std::function<void(std::string_view)>& log) {
+  OpenSettingsKey key(store);
+  into.CallAddress = OptionalString(store, "CallAddress", calls::kDefaultCallAddress);
+  into.LookupAddress = OptionalString(store, "LookupAddress", calls::kDefaultLookupAddress);
+  const std::string_view fault = calls::LookupTemplateFault(into.LookupAddress);
+  if (!fault.empty() && log) log("LookupAddress '" + into.LookupAddress + "' genegeerd: " + std::string(fault));
+  into.ServerIp = store.ReadString("ServerIp");
+  into.Server2 = store.ReadString("Server2");
+  into.X = store.ReadString("X");
+  into.Y = store.ReadString("Y");
+  if (into.ServerIp.empty()) return;
+  into.Popup = store.ReadInteger("Popup") != 0;
+  into.NickName = store.ReadString("NickName");
+}
+
+void WriteProgramSettings(SettingsStore& store, const ProgramSettings& values) {
+  OpenSettingsKey key(store);
+  store.WriteString("ServerIp", values.ServerIp);
+  store.WriteString("Server2", Trimmed(values.Server2));
+  store.WriteString("NickName", values.NickName.value_or(""));
+  store.WriteString("x", values.X);
+  store.WriteString("y", values.Y);
+  store.WriteInteger("Popup", values.Popup.value_or(false) ? 1 : 0);
 }
 
 }  // namespace ringlook::settings

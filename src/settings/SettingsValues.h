@@ -1,15 +1,20 @@
 // The values of one settings key and the rules every settings store keeps: names
 // are found without regard to case, each value keeps the type it was written with,
 // and a read of the wrong type or of a missing integer fails with a fixed text.
+// Also the program's own values under its key, and the one way they are read and written.
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "calls/CallerActions.h"
 #include "common/Error.h"
+#include "ports/SettingsStore.h"
 
 namespace ringlook::settings {
 
@@ -50,6 +55,33 @@ class SettingsValues {
 
   std::vector<std::pair<std::string, StoredValue>> entries_;
 };
+
+// The program's key in the store.
+inline constexpr std::string_view kSettingsKey = "\\Software\\Ringlook";
+
+// The program's values under kSettingsKey. The settings dialog's controls are the
+// live ServerIp, NickName and Popup: these fields carry them only into and out of the store.
+struct ProgramSettings {
+  std::string ServerIp;
+  std::string Server2;
+  // As stored; the position is checked where it is used.
+  std::string X;
+  std::string Y;
+  // Read only when ServerIp is set: a first start keeps the dialog's own defaults.
+  std::optional<bool> Popup;
+  std::optional<std::string> NickName;
+  // Templates only the user's own hand puts in the store: read, never written.
+  std::string CallAddress{calls::kDefaultCallAddress};
+  std::string LookupAddress{calls::kDefaultLookupAddress};
+};
+
+// Reads the values in their fixed order. A missing Popup or a value of the wrong
+// type stops the reading with the store's error; what was read before it stays in
+// into. CallAddress and LookupAddress never stop it: missing, empty or of another
+// type, they are the defaults. log (may be empty) hears why a look-up template is ignored.
+void ReadProgramSettings(SettingsStore& store, ProgramSettings& into, const std::function<void(std::string_view)>& log);
+// Writes every value but the two templates; Server2 trimmed, the position as "x" and "y".
+void WriteProgramSettings(SettingsStore& store, const ProgramSettings& values);
 
 // The key a path names, in one spelling: "\Software\Ringlook", "Software\Ringlook\"
 // and "Software\\Ringlook" all give "Software\Ringlook". Empty for the root.

@@ -25,14 +25,24 @@ bool TFormSetup::FormClose() {
   try {
     controls_.Edit1.SetText(Trimmed(controls_.Edit1.Text()));
     if (events_.Save) events_.Save();
-    socket_.SetAddress(controls_.Edit1.Text());
-    socket_.SetHost(controls_.Edit1.Text());
-    socket_.SetActive(true);
+    net::Connect(socket_, net::ConnectWay::SettingsClosed, controls_.Edit1.Text());
     return true;
   } catch (const Error& e) {
     app_.MessageBox(e.what(), ui::MessageKind::Error);
     return false;
   }
+}
+
+void TFormSetup::Load(const settings::ProgramSettings& stored) {
+  SetServerAddress(stored.ServerIp);
+  if (stored.Popup) SetPopup(*stored.Popup);
+  if (stored.NickName) SetNickname(*stored.NickName);
+}
+
+void TFormSetup::Store(settings::ProgramSettings& values) const {
+  values.ServerIp = ServerAddress();
+  values.NickName = Nickname();
+  values.Popup = Popup();
 }
 
 void TFormSetup::Button1Click() { controls_.Self.Close(ui::ModalResult::Ok); }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "net/ClientSocket.h"
+#include "settings/SettingsValues.h"
 #include "ui/Application.h"
 #include "ui/WindowControls.h"
 
@@ -33,6 +34,10 @@ class TFormSetup {
   void SetAutostart(bool on) { controls_.CheckBox1.SetChecked(on); }
   void SetPopup(bool on) { controls_.CheckBox2.SetChecked(on); }
   void ShowModal() { controls_.Self.ShowModal(); }
+  // The stored values into the controls: what was read of them.
+  void Load(const settings::ProgramSettings& stored);
+  // The controls' values now, at the moment of saving, into values.
+  void Store(settings::ProgramSettings& values) const;
 
   // Every showing drops the connection (an attempt under way too).
   void FormActivate();

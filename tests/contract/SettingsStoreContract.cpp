@@ -11,7 +11,7 @@ namespace {
 TEST_P(SettingsStoreContract, ValuesKeepTheirTypesAndBytesAndNamesIgnoreCase) {
   const std::string nickname = std::string("a\\b\n=c:  ") + '\xE9';
   SettingsStore& store = site->Open();
-  store.OpenKey(kSettingsKeyPath);
+  store.OpenKey(settings::kSettingsKey);
   store.WriteString("ServerIp", "10.0.0.5 ");
   store.WriteInteger("Popup", -7);
   store.WriteString("x", "-12");
@@ -33,13 +33,13 @@ TEST_P(SettingsStoreContract, ValuesKeepTheirTypesAndBytesAndNamesIgnoreCase) {
 
 TEST_P(SettingsStoreContract, ANameInAnotherCaseReplacesOrDeletesTheStoredValue) {
   SettingsStore& store = site->Open();
-  store.OpenKey(kSettingsKeyPath);
+  store.OpenKey(settings::kSettingsKey);
   store.WriteString("x", "1");
   store.WriteString("X", "2");
   store.CloseKey();
 
   SettingsStore& later = site->Open();
-  later.OpenKey(kSettingsKeyPath);
+  later.OpenKey(settings::kSettingsKey);
   EXPECT_EQ(later.ReadString("x"), "2");
   EXPECT_TRUE(later.DeleteValue("X"));
   EXPECT_FALSE(later.DeleteValue("x"));

@@ -12,10 +12,9 @@
 #include <string_view>
 
 #include "ports/SettingsStore.h"
+#include "settings/SettingsValues.h"
 
 namespace ringlook::testing {
-
-inline constexpr std::string_view kSettingsKeyPath = "\\Software\\Ringlook";
 
 class StoreSite {
  public:

@@ -43,7 +43,7 @@ std::vector<std::string> Desk::Lines() const {
 
 std::string Desk::StoredNickname() const {
   qt::QtSettingsStore store(configFolder + "/Ringlook");
-  store.OpenKey(kSettingsKey);
+  store.OpenKey(settings::kSettingsKey);
   return store.ReadString("NickName");
 }
 

@@ -113,7 +113,7 @@ TEST_F(WorkingDay, StartUpConnectsAndTodaysCallsFillTheList) {
   EXPECT_EQ(anna.program.windows.FormSetup().Edit2.Text(), "Anna");
   for (const std::string& line : anna.Lines()) EXPECT_FALSE(calls::LineNumber(line).empty()) << line;
   EXPECT_EQ(anna.Panel(1).rfind("  Aantal (vandaag) : ", 0), 0u) << anna.Panel(1);
-  EXPECT_FALSE(anna.program.logic.formRinglook.LiveList);
+  EXPECT_FALSE(anna.program.logic.formRinglook.Calls().LiveList());
 }
 
 TEST_F(WorkingDay, ANewCallLandsOnTopWithTheCountAndTheTitle) {
@@ -235,8 +235,8 @@ TEST_F(WorkingDay, TwoUsersWriteToEachOtherAndNeitherIsOfferedTheirOwnName) {
   EXPECT_TRUE(b.onTopWhileShown);
   EXPECT_FALSE(a.messages.windowFlags().testFlag(Qt::WindowStaysOnTopHint))
       << "Beantwoorden took it out of the top layer";
-  EXPECT_EQ(anna.program.logic.formRinglook.LastCorrespondent, "Bert");
-  EXPECT_EQ(bert.program.logic.formRinglook.LastCorrespondent, "Anna");
+  EXPECT_EQ(anna.program.logic.formSentMSG.LastCorrespondent(), "Bert");
+  EXPECT_EQ(bert.program.logic.formSentMSG.LastCorrespondent(), "Anna");
 }
 
 // The first message opens the messages window modally; the second arrives
@@ -268,7 +268,7 @@ TEST_F(WorkingDay, ASecondMessageWhileTheMessagesWindowIsOpenIsAppendedNotShownA
   const std::string shown = view.Text();
   EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Bert")) << shown;
   EXPECT_EQ(showings, 1);
-  EXPECT_EQ(anna.program.logic.formRinglook.LastCorrespondent, "Bert");
+  EXPECT_EQ(anna.program.logic.formSentMSG.LastCorrespondent(), "Bert");
 }
 
 TEST_F(WorkingDay, ASecondUserUnderANameInUseIsToldAndStopsSendingIt) {

@@ -44,7 +44,7 @@ TEST(SilentLink, IsShownAsLostWithinSecondsAndAClickConnectsAgainOnceTheHostAnsw
   Desk anna(dir.filePath("anna"), "Anna", qt::QtClientSocket::kPort);
   // Seconds rather than the program's 25, and the start-up window long past.
   anna.program.socket.SetKeepAlive({1, 1, 2, 3000});
-  anna.program.logic.formRinglook.StartTime -= 1.0;
+  anna.program.logic.formRinglook.Link().StartAt(anna.program.clock.Now() - 1.0);
   ASSERT_TRUE(anna.ConnectWithCalls(todaysCalls));
 
   ASSERT_TRUE(Filter("-A"));

@@ -104,7 +104,7 @@ class HostileServer : public ::testing::Test {
   }
 
   // Past the start-up window, where a failure is shown rather than retried in silence.
-  void LeaveStartupWindow() const { program->logic.formRinglook.StartTime = program->clock.Now() - 1.0; }
+  void LeaveStartupWindow() const { program->logic.formRinglook.Link().StartAt(program->clock.Now() - 1.0); }
 
   // The user brings the main window up, so that it lays out and paints what it holds.
   void BringUpMainWindow() const {
@@ -274,7 +274,7 @@ TEST_F(HostileServer, ControlAndHighBytesArriveUnchanged) {
   EXPECT_EQ(calls::LineNumber(line), number);
   EXPECT_EQ(program->application.Title(), "x " + name);
   EXPECT_EQ(qt::ToCp1252(program->windows.MainForm().windowIconText()), "x " + name);
-  EXPECT_EQ(program->logic.formRinglook.LastCorrespondent, high.substr(32));
+  EXPECT_EQ(program->logic.formSentMSG.LastCorrespondent(), high.substr(32));
   EXPECT_TRUE(shownMessages.ends_with(")\r\n\r\n" + body)) << shownMessages;
 }
 
@@ -457,7 +457,7 @@ TEST_F(HostileServer, ANameListOfTenThousandNamesFillsTheSendDialog) {
     peer.ReceiveUntil("NAMELIST^");
     peer.SendText(names);
   });
-  program->logic.formRinglook.LastCorrespondent = name(kNames / 2);
+  program->logic.formSentMSG.SetLastCorrespondent(name(kNames / 2));
   const ui::FormSentMSGControls& dialog = program->windows.FormSentMSG();
   std::vector<std::string> listed;
   std::string chosen;
@@ -580,8 +580,8 @@ const CutText kCutTexts[] = {
     {"Message", "MSG^Ann^hallo daar",
      [](const HostileServer& t) {
        // Cut inside the sender, a message has no sender and shows what came as its body.
-       const std::string& sender = t.program->logic.formRinglook.LastCorrespondent;
-       const std::string body = BodyOf(t.program->logic.formRinglook.LastMessageBlock);
+       const std::string& sender = t.program->logic.formSentMSG.LastCorrespondent();
+       const std::string body = BodyOf(t.program->logic.formMSG.LastBlock());
        return std::vector<std::pair<std::string, std::string>>{{sender, "Ann"},
                                                                {sender.empty() ? "" : body, "hallo daar"}};
      }},
@@ -675,8 +675,7 @@ const HugeField kHugeFields[] = {
      [](const HostileServer& t) { EXPECT_TRUE(t.ShownPanel1().starts_with("  Caller(s) today : 999")); }, nullptr},
     {"MessageBody", "MSG^Ann^", kWholeField, 'A', "", [](const HostileServer& t) { return t.messageShowings == 1; },
      [](const HostileServer& t) {
-       EXPECT_TRUE(
-           t.program->logic.formRinglook.LastMessageBlock.ends_with("\r\n\r\n" + std::string(kWholeField, 'A')));
+       EXPECT_TRUE(t.program->logic.formMSG.LastBlock().ends_with("\r\n\r\n" + std::string(kWholeField, 'A')));
        // The window shows the start of the text and says that there is more.
        EXPECT_LT(t.shownMessages.size(), qt::kShownTextLength + 200);
        EXPECT_TRUE(t.shownMessages.ends_with("AAAA\r\n(ingekort)"))
@@ -687,7 +686,7 @@ const HugeField kHugeFields[] = {
      nullptr},
     {"MessageSender", "MSG^", kWholeField, 'A', "^hallo", [](const HostileServer& t) { return t.messageShowings == 1; },
      [](const HostileServer& t) {
-       EXPECT_EQ(t.program->logic.formRinglook.LastCorrespondent.size(), kWholeField);
+       EXPECT_EQ(t.program->logic.formSentMSG.LastCorrespondent().size(), kWholeField);
        EXPECT_TRUE(t.shownMessages.find("Bericht van : AAAA") != std::string::npos);
      },
      nullptr},

@@ -62,7 +62,7 @@ TEST_F(SettingsDurabilityTest, AWriterKilledWhileSavingLeavesEveryEarlierSaveAnd
                                           "ServerIp=string:\\d+\\nx=string:\\d+\\ny=string:\\d+\\n"));
   {
     QtSettingsStore store(folder_.path());
-    store.OpenKey(kSettingsKey);
+    store.OpenKey(settings::kSettingsKey);
     for (const char* name : {"ServerIp", "Server2", "NickName", "x", "y"}) store.WriteString(name, "0");
     store.WriteInteger("Popup", 0);
   }
@@ -174,7 +174,7 @@ class SpoiledStoreTest : public SettingsFolder, public ::testing::WithParamInter
 TEST_P(SpoiledStoreTest, GivesTheFixedErrorTextsAndLosesNothingStoredBefore) {
   {
     QtSettingsStore store(folder_.path());
-    store.OpenKey(kSettingsKey);
+    store.OpenKey(settings::kSettingsKey);
     store.WriteString("ServerIp", "10.0.0.1");
     store.WriteInteger("Popup", 1);
   }
@@ -183,7 +183,7 @@ TEST_P(SpoiledStoreTest, GivesTheFixedErrorTextsAndLosesNothingStoredBefore) {
     const Spoiled spoiled(GetParam().spoil, folder_.path());
     if (!spoiled.Ready()) GTEST_SKIP() << "root cannot act as an unprivileged user here";
     QtSettingsStore store(folder_.path());
-    store.OpenKey(kSettingsKey);
+    store.OpenKey(settings::kSettingsKey);
     EXPECT_EQ(store.ReadString("ServerIp"), GetParam().readsStored ? "10.0.0.1" : "");
     int popup = 0;
     EXPECT_EQ(ErrorOf([&] { popup = store.ReadInteger("Popup"); }),

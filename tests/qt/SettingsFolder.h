@@ -11,10 +11,11 @@
 #include <gtest/gtest.h>
 
 #include "qt/QtSettingsStore.h"
+#include "settings/SettingsValues.h"
 
 namespace ringlook::qt {
 
-inline constexpr std::string_view kSettingsKey = "\\Software\\Ringlook";
+using settings::kSettingsKey;
 
 class SettingsFolder : public ::testing::Test {
  protected:

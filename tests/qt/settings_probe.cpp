@@ -16,10 +16,11 @@
 
 #include "common/Text.h"
 #include "qt/QtSettingsStore.h"
+#include "settings/SettingsValues.h"
 
 namespace {
 
-constexpr const char* kKey = "\\Software\\Ringlook";
+constexpr std::string_view kKey = ringlook::settings::kSettingsKey;
 constexpr const char* kStringNames[] = {"ServerIp", "Server2", "NickName", "x", "y"};
 
 long writes = 0;

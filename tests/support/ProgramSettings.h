@@ -6,20 +6,20 @@
 #include <QString>
 #include <string>
 
-#include "main/TFormRinglook.h"
 #include "qt/QtSettingsStore.h"
+#include "settings/SettingsValues.h"
 
 namespace ringlook::testing {
 
 // Under configFolder, where a QtProgram with that configuration folder reads them.
 inline void WriteProgramSettings(const QString& configFolder, const std::string& nickname) {
   qt::QtSettingsStore store(configFolder + "/Ringlook");
-  store.OpenKey(kSettingsKey);
-  store.WriteString("ServerIp", "127.0.0.1");
-  store.WriteString("NickName", nickname);
+  settings::ProgramSettings values;
+  values.ServerIp = "127.0.0.1";
+  values.NickName = nickname;
   // Off: a call would otherwise raise the window and ask the desktop for a notification.
-  store.WriteInteger("Popup", 0);
-  store.CloseKey();
+  values.Popup = false;
+  settings::WriteProgramSettings(store, values);
 }
 
 }  // namespace ringlook::testing

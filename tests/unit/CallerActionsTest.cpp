@@ -94,7 +94,7 @@ TEST(CallerListCsv, FieldsAreQuotedAndNeverRunAsFormulas) {
 }
 
 TEST(CallerListCsv, TheFileHoldsWhatTheListShows) {
-  const std::string line = FormatCallerRecord("Bakkerij De Korenaar^2^lijn 2 9:05^0201234567^14^").Line;
+  const std::string line = FormatCallerRecord("Bakkerij De Korenaar^2^lijn 2 9:05^0201234567^14^");
   EXPECT_EQ(CallerListCsv({line, std::string(66, ' ')}),
             "\xEF\xBB\xBFNaam;Markering;Detail;Nummer\r\n"
             "Bakkerij De Korenaar;x;lijn 2 9:05;\"=\"\"0201234567\"\"\"\r\n");

@@ -11,7 +11,7 @@ namespace ringlook {
 namespace {
 
 std::string Line(const std::string& name, const std::string& detail, const std::string& number) {
-  return calls::FormatCallerRecord(name + "^0^" + detail + "^" + number + "^1^").Line;
+  return calls::FormatCallerRecord(name + "^0^" + detail + "^" + number + "^1^");
 }
 
 struct CallerMenu : testing::MainWindowHarness {
@@ -86,14 +86,14 @@ TEST(CallerGroup, DoorgevenFillsTheSendDialogAfterItsResetAndIsDisabledWhileItIs
 
 TEST(CallerGroup, TheTemplatesAreReadOnlyAndAWrongOneGivesWayOrIsIgnored) {
   settings::MemorySettingsStore store;
-  store.Store(kSettingsKey, "ServerIp", settings::StoredValue::OfString("192.168.1.10"));
-  store.Store(kSettingsKey, "Popup", settings::StoredValue::OfInteger(0));
-  store.Store(kSettingsKey, "calladdress", settings::StoredValue::OfInteger(7));
-  store.Store(kSettingsKey, "LookupAddress", settings::StoredValue::OfString("ftp://x.nl/%s"));
+  store.Store(settings::kSettingsKey, "ServerIp", settings::StoredValue::OfString("192.168.1.10"));
+  store.Store(settings::kSettingsKey, "Popup", settings::StoredValue::OfInteger(0));
+  store.Store(settings::kSettingsKey, "calladdress", settings::StoredValue::OfInteger(7));
+  store.Store(settings::kSettingsKey, "LookupAddress", settings::StoredValue::OfString("ftp://x.nl/%s"));
   CallerMenu h(&store);
   h.w.Self.Show();
   EXPECT_TRUE(h.app.Boxes().empty()) << "the reading goes on";
-  EXPECT_EQ(h.main.CallAddress, "tel:%s");
+  EXPECT_EQ(h.main.Stored().CallAddress, "tel:%s");
   h.w.ListBox1.OnPopup(0);
   EXPECT_TRUE(h.w.CallBack1.Enabled());
   EXPECT_FALSE(h.w.LookUp1.Enabled());
@@ -101,7 +101,7 @@ TEST(CallerGroup, TheTemplatesAreReadOnlyAndAWrongOneGivesWayOrIsIgnored) {
                          [](const std::string& line) { return line.find("LookupAddress") != std::string::npos; }),
             h.log.end());
   h.main.SchrijfReg();
-  store.OpenKey(kSettingsKey);
+  store.OpenKey(settings::kSettingsKey);
   EXPECT_EQ(store.ReadInteger("CallAddress"), 7) << "never written";
   EXPECT_EQ(store.ReadString("LookupAddress"), "ftp://x.nl/%s");
 }

@@ -54,7 +54,7 @@ TEST(Nieuw, InsertsOnTopSetsTheTitleRestartsTheTitleTimerAndRaisesAsTheSettingsS
       {"plain, pop-up off", false, "0", false, 0, "Jansen", true},
       {"plain, pop-up on", true, "0", false, 1, "Jansen", true},
       {"alert, pop-up off", false, "2", false, 1, "x Jansen", true},
-      {"alert, pop-up on", true, "2", false, 2, "x Jansen", true},
+      {"alert, pop-up on", true, "2", false, 1, "x Jansen", true},
       {"search bar open", false, "2", true, 1, "x Jansen", false},
   };
   for (const Case& c : cases) {
@@ -65,8 +65,8 @@ TEST(Nieuw, InsertsOnTopSetsTheTitleRestartsTheTitleTimerAndRaisesAsTheSettingsS
     h.mainControls.ListBox1.Add("older line");
     h.loop.RunFor(1000);
     h.main.Dispatch("NIEUW^" + Record("Jansen", c.flag, "0612345678", "15"));
-    EXPECT_TRUE(h.main.LiveList);
-    EXPECT_EQ(h.app.Raises(), c.raises);
+    EXPECT_TRUE(h.main.Calls().LiveList());
+    EXPECT_EQ(h.app.Raises(), c.raises) << "at most one raise for a call";
     EXPECT_EQ(h.app.Title(), c.title);
     EXPECT_EQ(h.Panel(1), "  Aantal (vandaag) : 15");
     EXPECT_EQ(h.Lines().size(), c.inList ? 2u : 1u);
@@ -99,8 +99,8 @@ TEST(Wijzig, ChangesEveryLineOfTheNumberInPlaceAndKeepsTheSelection) {
   h.mainControls.ListBox1.SetItemIndex(1);
   h.main.Dispatch("WIJZIG^0612345678^Nieuwe naam^2^");
   ASSERT_EQ(h.Lines().size(), 3u);
-  EXPECT_EQ(h.Lines()[0], calls::FormatCallerRecord(Record("Nieuwe naam", "2", "0612345678", "3", "ABC")).Line);
-  EXPECT_EQ(h.Lines()[2], calls::FormatCallerRecord(Record("Nieuwe naam", "2", "0612345678", "3", "DEF")).Line);
+  EXPECT_EQ(h.Lines()[0], calls::FormatCallerRecord(Record("Nieuwe naam", "2", "0612345678", "3", "ABC")));
+  EXPECT_EQ(h.Lines()[2], calls::FormatCallerRecord(Record("Nieuwe naam", "2", "0612345678", "3", "DEF")));
   EXPECT_EQ(calls::LineName(h.Lines()[1]), "Ander");
   EXPECT_EQ(h.mainControls.ListBox1.ItemIndex(), 1);
   EXPECT_EQ(h.Panel(1), "  Aantal (vandaag) : 3") << "a change notice leaves the status bar alone";
@@ -121,9 +121,9 @@ TEST(Wijzig, TheTopLineChangesTheTitleOnlyWhenItShowsACaller) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.notice);
     Dispatching h;
-    h.mainControls.ListBox1.Add(calls::FormatCallerRecord(Record("Oud", "0", "0612345678")).Line);
+    h.mainControls.ListBox1.Add(calls::FormatCallerRecord(Record("Oud", "0", "0612345678")));
     h.app.SetTitle(c.titleBefore);
-    h.main.Wijzig(c.notice);
+    h.main.Dispatch(std::string("WIJZIG^") + c.notice);
     EXPECT_EQ(h.app.Title(), c.titleAfter);
     EXPECT_EQ(h.mainControls.Timer1.Enabled(), c.timerOn);
   }
@@ -150,16 +150,16 @@ TEST(UpdateBellers, ShowsTheCountInTheSecondPanel) {
 
 TEST(History, ReplacesTheListWithTodaysCallsWithoutRaisingForAlerts) {
   Dispatching h;
-  h.main.LiveList = true;
+  h.main.Dispatch("NIEUW^" + Record("Live", "0", "9"));
   h.mainControls.ListBox1.Add("old");
   h.main.Dispatch("HISTORY^" + Record("Alarm", "2", "1", "4") + "~" + Record("Gewoon", "0", "2", "4") + "~");
-  EXPECT_FALSE(h.main.LiveList);
+  EXPECT_FALSE(h.main.Calls().LiveList());
   ASSERT_EQ(h.Lines().size(), 2u);
   EXPECT_EQ(calls::LineName(h.Lines()[0]), "Alarm");
   EXPECT_EQ(h.Lines()[0][38], 'x');
   EXPECT_EQ(h.app.Raises(), 0);
-  EXPECT_EQ(h.main.TitlePrefix, "");
-  EXPECT_EQ(h.main.LastCallerName, "Gewoon");
+  EXPECT_EQ(h.main.Calls().TitlePrefix(), "");
+  EXPECT_EQ(h.main.Calls().LastCallerName(), "Gewoon");
   EXPECT_EQ(h.Panel(1), "  Aantal (vandaag) : 4");
 }
 
@@ -209,11 +209,11 @@ TEST(ReplyFind, CountsRecordByRecordAndEnablesTheSearchAgain) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.panel);
     Dispatching h;
-    h.main.LiveList = true;
+    h.main.Dispatch("NIEUW^" + Record("Live", "0", "9"));
     h.mainControls.Edit1.SetEnabled(false);
     h.mainControls.Button2.SetEnabled(false);
     h.main.Dispatch("REPLYFIND^" + c.body);
-    EXPECT_FALSE(h.main.LiveList);
+    EXPECT_FALSE(h.main.Calls().LiveList());
     EXPECT_EQ(h.Lines().size(), c.lines);
     EXPECT_EQ(h.Panel(1), c.panel);
     EXPECT_TRUE(h.mainControls.Edit1.Enabled());
@@ -243,7 +243,7 @@ TEST(NameList, ListsEveryoneButTheUserByteForByteAndPreselectsTheLastCorresponde
     SCOPED_TRACE(c.name);
     Dispatching h;
     h.setupControls.Edit2.SetText(c.nickname);
-    h.main.LastCorrespondent = c.lastCorrespondent;
+    h.logic.formSentMSG.SetLastCorrespondent(c.lastCorrespondent);
     ui::MemoryFormSentMSG& dialog = h.sentMSGControls;
     for (ui::Control* control : std::vector<ui::Control*>{&dialog.ComboBox1, &dialog.Button2, &dialog.Memo1}) {
       control->SetEnabled(false);
@@ -363,9 +363,9 @@ TEST(Msg, BuildsTheBlockWithTheLocalTimeAndShowsTheWindowModally) {
     h.main.Dispatch("MSG^Piet^Kom je koffie drinken?\r\nOm 10 uur.");
     const std::string block = std::string("\r\n") + std::string(55, '-') + "\r\nBericht van : Piet  (" + c.shown +
                               ")\r\n\r\nKom je koffie drinken?\r\nOm 10 uur.";
-    EXPECT_EQ(h.main.LastMessageBlock, block);
+    EXPECT_EQ(h.logic.formMSG.LastBlock(), block);
     EXPECT_EQ(h.msgControls.RichOntvang.Text(), block);
-    EXPECT_EQ(h.main.LastCorrespondent, "Piet");
+    EXPECT_EQ(h.logic.formSentMSG.LastCorrespondent(), "Piet");
     EXPECT_EQ(h.msgControls.Self.ModalShowings(), 1);
   }
 }
@@ -383,7 +383,7 @@ TEST(Msg, ScrollsToTheLastNineLinesAndOnlyAppendsWhenTheWindowIsOpen) {
   EXPECT_EQ(h.msgControls.Self.ModalShowings(), 0);
   EXPECT_NE(h.msgControls.RichOntvang.Text().find("een"), std::string::npos);
   EXPECT_NE(h.msgControls.RichOntvang.Text().find("twee"), std::string::npos);
-  EXPECT_EQ(h.main.LastCorrespondent, "Anna");
+  EXPECT_EQ(h.logic.formSentMSG.LastCorrespondent(), "Anna");
   EXPECT_EQ(h.msgControls.RichOntvang.SelectedText(), "");
 }
 
@@ -426,8 +426,8 @@ TEST(Nesting, AMessageArrivingWhileTheWindowIsOpenIsAppendedInside) {
   const std::string shown = h.msgControls.RichOntvang.Text();
   EXPECT_LT(shown.find("Bericht van : Piet"), shown.find("Bericht van : Anna"));
   EXPECT_NE(shown.find("tweede bericht"), std::string::npos);
-  EXPECT_NE(h.main.LastMessageBlock.find("Anna"), std::string::npos) << "the nested message came last";
-  EXPECT_EQ(h.main.LastCorrespondent, "Anna");
+  EXPECT_NE(h.logic.formMSG.LastBlock().find("Anna"), std::string::npos) << "the nested message came last";
+  EXPECT_EQ(h.logic.formSentMSG.LastCorrespondent(), "Anna");
 }
 
 // The user double-clicks a line while a text is still trickling in: the edit

@@ -107,7 +107,7 @@ TEST(SendDialog, VersturenSendsTheChosenRecipientTheUntrimmedNicknameAndTheBody)
     });
     h.mainControls.Sentmassage1.Click();
     EXPECT_EQ(h.TakeSent(), std::vector<std::string>{c.sent});
-    EXPECT_EQ(h.main.LastCorrespondent, "Ann");
+    EXPECT_EQ(h.logic.formSentMSG.LastCorrespondent(), "Ann");
     EXPECT_FALSE(h.dialog.Self.Visible());
     EXPECT_EQ(h.app.Beeps(), 0);
   }
@@ -115,7 +115,7 @@ TEST(SendDialog, VersturenSendsTheChosenRecipientTheUntrimmedNicknameAndTheBody)
 
 TEST(SendDialog, WithoutARecipientVersturenBeepsAndKeepsTheDialogOpenAndAnnulerenSendsNothing) {
   Messaging h;
-  h.main.LastCorrespondent = "Kees";
+  h.logic.formSentMSG.SetLastCorrespondent("Kees");
   bool openAfterBeep = false;
   h.WhenSendDialogShown("NAMELIST^Piet^Ann^", [&] {
     h.dialog.Memo1.Type("hallo");
@@ -130,7 +130,7 @@ TEST(SendDialog, WithoutARecipientVersturenBeepsAndKeepsTheDialogOpenAndAnnulere
   EXPECT_EQ(h.app.Beeps(), 1);
   EXPECT_TRUE(h.TakeSent().empty());
   EXPECT_FALSE(h.dialog.Self.Visible());
-  EXPECT_EQ(h.main.LastCorrespondent, "Kees");
+  EXPECT_EQ(h.logic.formSentMSG.LastCorrespondent(), "Kees");
 }
 
 TEST(SendDialog, PreselectsTheLastRecipientUnlessAMessageFromAnotherCameInBetween) {
@@ -238,7 +238,7 @@ TEST(MessagesWindow, AMessageArrivingWhileTheAnswerIsWrittenOpensTheWindowAgain)
   h.Arrive("MSG^Piet^Ben je er?");
   EXPECT_TRUE(onTopAgain);
   EXPECT_EQ(h.TakeSent(), std::vector<std::string>{"MSG^Piet^Jan^Ja, ik kom"});
-  EXPECT_EQ(h.main.LastCorrespondent, "Piet");
+  EXPECT_EQ(h.logic.formSentMSG.LastCorrespondent(), "Piet");
 }
 
 TEST(MessagesWindow, ToonBerichtenShowsOnlyTheLastBlockAndWissenEmptiesIt) {
@@ -263,7 +263,7 @@ TEST(MessagesWindow, ToonBerichtenShowsOnlyTheLastBlockAndWissenEmptiesIt) {
   });
   h.mainControls.ViewMessages1.Click();
   EXPECT_EQ(h.window.RichOntvang.Text(), "");
-  EXPECT_EQ(h.main.LastMessageBlock, "");
+  EXPECT_EQ(h.logic.formMSG.LastBlock(), "");
 
   h.mainControls.ViewMessages1.Click();
   EXPECT_EQ(h.window.RichOntvang.Text(), "");

@@ -124,7 +124,7 @@ TEST(SearchBar, ANewCallDuringASearchChangesTheCountButNotTheResult) {
   h.main.Dispatch("NIEUW^Pietersen^0^lijn 2^0687654321^4^");
   EXPECT_EQ(h.w.ListBox1.Count(), 1);
   EXPECT_EQ(h.w.StatusBar1.PanelText(1), "  Aantal (vandaag) : 4");
-  EXPECT_TRUE(h.main.LiveList);
+  EXPECT_TRUE(h.main.Calls().LiveList());
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ namespace {
 using ringlook::testing::ErrorOf;
 using ringlook::testing::SettingsStoreContract;
 
-constexpr char kKey[] = "\\Software\\Ringlook";
+constexpr std::string_view kKey = settings::kSettingsKey;
 
 // A key of the test's own that stands for HKEY_CURRENT_USER.
 class TestRoot {

@@ -47,7 +47,7 @@ void FormatHistoryLines(benchmark::State& state) {
   for (auto _ : state) {
     std::size_t bytes = 0;
     ringlook::net::ReadRecordList(ringlook::net::TextAfter(text, '^'), [&](std::string_view record) {
-      bytes += ringlook::calls::FormatCallerRecord(record).Line.size();
+      bytes += ringlook::calls::FormatCallerRecord(record).size();
       return true;
     });
     benchmark::DoNotOptimize(bytes);

@@ -9,13 +9,12 @@
 
 #include "HeadlessProgram.h"
 #include "calls/CallerLine.h"
-#include "net/Fields.h"
+#include "net/Messages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace ringlook;
   std::string_view input(reinterpret_cast<const char*>(data), size);
   HeadlessProgram program;
-  program.main.LiveList = size % 2 == 0;
   ui::MemoryListBox& list = program.mainControls.ListBox1;
   // Records up to the first blank line, change notices after it.
   const std::size_t split = input.find("\n\n");
@@ -23,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view notices = split == std::string_view::npos ? std::string_view() : input.substr(split + 2);
   while (!records.empty()) {
     const std::size_t end = records.find('\n');
-    list.Insert(0, program.main.ListBoxTrim(records.substr(0, end)));
+    list.Insert(0, program.main.ListBoxTrim(net::CallerRecord::Read(records.substr(0, end))));
     records = end == std::string_view::npos ? std::string_view() : records.substr(end + 1);
   }
   std::string_view rest = notices;
@@ -31,13 +30,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t end = rest.find('\n');
     const std::string_view notice = rest.substr(0, end);
     rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-    std::string_view fields = notice;
-    const std::string_view number = net::NextField(fields);
+    const net::ChangeNotice change = net::ReadChangeNotice(notice);
     const std::vector<std::string> before = list.Lines();
-    program.main.Wijzig(notice);
+    program.main.Wijzig(change);
     if (list.Lines().size() != before.size()) __builtin_trap();
     for (std::size_t i = 0; i < before.size(); ++i) {
-      if (calls::LineNumber(before[i]) != number && list.Lines()[i] != before[i]) __builtin_trap();
+      if (calls::LineNumber(before[i]) != change.Number && list.Lines()[i] != before[i]) __builtin_trap();
     }
   }
   return 0;

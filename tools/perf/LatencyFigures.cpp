@@ -91,7 +91,7 @@ class LatencyBench {
     server_.KeepBytesOf({std::string(net::kHistory)});
     program_.Start();
     // The offscreen platform may not activate a window; the desktop would.
-    if (!WaitUntil([this] { return !program_.logic.formRinglook.FirstActivation; }, 1000)) {
+    if (!WaitUntil([this] { return !program_.logic.formRinglook.FirstActivationPending(); }, 1000)) {
       program_.logic.formRinglook.FormActivate();
     }
     if (!WaitUntil([this] { return Lines() == kHistoryCalls; }, 60000)) {

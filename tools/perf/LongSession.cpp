@@ -69,7 +69,7 @@ class LongSession {
   // Timer2 keeps running: its one expiry asks HISTORY, as it does at the desk.
   void Start() {
     program_.Start();
-    if (!WaitUntil([this] { return !program_.logic.formRinglook.FirstActivation; }, 1000)) {
+    if (!WaitUntil([this] { return !program_.logic.formRinglook.FirstActivationPending(); }, 1000)) {
       program_.logic.formRinglook.FormActivate();
     }
     Expect(WaitUntil([this] { return controls_.StatusBar1.PanelText(0) == status::kConnected; }, kStepTimeoutMs),

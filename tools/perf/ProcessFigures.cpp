@@ -68,7 +68,7 @@ std::size_t LineBytes(const QByteArray& history) {
   std::size_t bytes = 0;
   const std::string_view text(history.constData(), static_cast<std::size_t>(history.size()));
   net::ReadRecordList(net::TextAfter(text, net::kFieldSeparator), [&bytes](std::string_view record) {
-    bytes += calls::FormatCallerRecord(record).Line.size();
+    bytes += calls::FormatCallerRecord(record).size();
     return true;
   });
   return bytes;

@@ -4,10 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QHostAddress>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <string>
 
 #include "BenchTexts.h"
+#include "ProgramSettings.h"
 #include "qt/QtProgram.h"
 
 namespace {
@@ -16,14 +19,18 @@ void DispatchHistoryIntoQtList(benchmark::State& state) {
   using namespace ringlook;
   const int records = static_cast<int>(state.range(0));
   const std::string text = bench::RecordListText(records);
-  // The whole program, with its settings in a folder of its own; it never connects.
+  // The whole program as at start-up, its first activation done against a
+  // listener that never answers, and its window brought back up.
   const QTemporaryDir config;
-  qt::QtProgram program({.configFolder = config.path(), .port = qt::QtClientSocket::kPort, .programPath = "/"});
+  testing::WriteProgramSettings(config.path(), "Bench");
+  QTcpServer silent;
+  silent.listen(QHostAddress::LocalHost);
+  qt::QtProgram program({.configFolder = config.path(), .port = silent.serverPort(), .programPath = "/"});
   TFormRinglook& main = program.logic.formRinglook;
   qt::QtWindows& windows = program.windows;
-  // Shown as the user sees it, without the first activation's settings reading.
-  main.FirstActivation = false;
   windows.MainForm().show();
+  while (main.FirstActivationPending()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  program.application.Restore();
   QCoreApplication::processEvents();
   for (auto _ : state) {
     main.Dispatch(text);
