@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,7 @@ class MemoryNetwork final : public testing::Network {
   explicit MemoryNetwork(bool listening) : listening_(listening) {}
 
   ClientSocket& Socket() override { return *socket_; }
+  MemoryClientSocket& Memory() { return *socket_; }
   void DestroySocket() override { socket_.reset(); }
   bool WaitUntil(const std::function<bool()>& done, int timeoutMs) override {
     const std::uint64_t deadline = loop_.Tick() + static_cast<std::uint64_t>(timeoutMs);
@@ -109,6 +111,44 @@ TEST(ClientSocketDeadline, ALookupThatGetsNoAnswerEndsAtTheDeadlineAsAFailedLook
   EXPECT_TRUE(events.log.empty());
   ASSERT_TRUE(events.WaitForEntries(2, 2));
   EXPECT_THAT(events.log, ::testing::ElementsAre("Error 6 10060", "Disconnect"));
+}
+
+// A report that names an attempt since replaced (its lookup's answer, its
+// connect) comes late and changes nothing: the current attempt goes on.
+TEST(ClientSocketAttempts, AReportOfAReplacedAttemptChangesNothing) {
+  struct Row {
+    const char* name;
+    bool replacedWhileConnecting;
+    std::function<void(MemoryClientSocket&, int stale)> report;
+  };
+  const Row rows[] = {
+      {"looked up", false, [](MemoryClientSocket& s, int stale) { s.ResolveLookup("127.0.0.1", stale); }},
+      {"lookup failed", false, [](MemoryClientSocket& s, int stale) { s.FailLookup(11001, stale); }},
+      {"connected", true, [](MemoryClientSocket& s, int stale) { s.AcceptConnection(stale); }},
+      {"connect refused", true, [](MemoryClientSocket& s, int stale) { s.RefuseConnection(10061, stale); }},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    MemoryNetwork network(true);
+    testing::Recorder events(network);
+    network.StopAnswering();
+    MemoryClientSocket& socket = network.Memory();
+    socket.SetHost("server.lan");
+    socket.SetActive(true);
+    if (row.replacedWhileConnecting) socket.ResolveLookup("127.0.0.1");
+    const int stale = socket.Attempts();
+    socket.SetActive(true);
+    // The current attempt at the same step, so only the attempt's number tells them apart.
+    if (row.replacedWhileConnecting) socket.ResolveLookup("127.0.0.1");
+    const State current = socket.CurrentState();
+    const std::size_t logged = events.log.size();
+    row.report(socket, stale);
+    EXPECT_EQ(socket.CurrentState(), current);
+    EXPECT_EQ(events.log.size(), logged) << ::testing::PrintToString(events.log);
+    socket.ResolveLookup("127.0.0.1");
+    socket.AcceptConnection();
+    EXPECT_TRUE(socket.Active()) << "the current attempt still connects";
+  }
 }
 
 // While connected the target stays as it is: a change of letter case only is

@@ -31,10 +31,14 @@ class MemoryClientSocket final : public ClientSocket {
   [[nodiscard]] int Attempts() const { return Attempt(); }
   // The name being looked up, or the dotted address being connected to.
   [[nodiscard]] const std::string& AttemptTarget() const { return attemptTarget_; }
-  void ResolveLookup(const std::string& dottedAddress) { LookedUp(Attempt(), DottedAddress(dottedAddress)); }
-  void FailLookup(int code) { LookupFailed(Attempt(), code); }
-  void AcceptConnection() { Connected(Attempt()); }
-  void RefuseConnection(int code) { ConnectFailed(Attempt(), code); }
+  // Each report names the current attempt, or the attempt given: a late
+  // report of one since replaced, as a real network can deliver it.
+  void ResolveLookup(const std::string& dottedAddress, int attempt = 0) {
+    LookedUp(Named(attempt), DottedAddress(dottedAddress));
+  }
+  void FailLookup(int code, int attempt = 0) { LookupFailed(Named(attempt), code); }
+  void AcceptConnection(int attempt = 0) { Connected(Named(attempt)); }
+  void RefuseConnection(int code, int attempt = 0) { ConnectFailed(Named(attempt), code); }
   void Receive(std::string_view bytes);
   // An orderly close, which the client hears of once it has read every byte.
   void CloseByPeer();
@@ -48,6 +52,7 @@ class MemoryClientSocket final : public ClientSocket {
   void ClearSent() { sent_.clear(); }
 
  private:
+  [[nodiscard]] int Named(int attempt) const { return attempt != 0 ? attempt : Attempt(); }
   void BeginLookup(const std::string& host) override { attemptTarget_ = host; }
   void BeginConnect(std::uint32_t address) override;
   void CloseTransport() override;
