@@ -216,10 +216,12 @@ TEST_P(SocketContract, AnAddressThatIsNotDottedAndAnUnknownHostFail) {
   EXPECT_FALSE(socket.Active());
 
   events.log.clear();
-  socket.SetHost("no-such-host.invalid");
+  // An empty label: the resolver refuses the name itself, without asking a name
+  // server, so no machine's DNS can keep the test waiting.
+  socket.SetHost("no-such-host..invalid");
   socket.SetActive(true);
   EXPECT_TRUE(events.log.empty());
-  ASSERT_TRUE(events.WaitForEntries(2, 30000));
+  ASSERT_TRUE(events.WaitForEntries(2));
   EXPECT_THAT(events.log, ElementsAre(ErrorEntry(net::ErrorEvent::Lookup, network->UnknownHostCodes()), "Disconnect"));
 }
 
