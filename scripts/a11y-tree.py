@@ -5,13 +5,18 @@ whether it is on screen. With --check it also checks the roles and names a
 screen reader depends on (and with --calls, that the list holds calls) and
 exits 1 when one is wrong. With --messages TEXT it checks the messages window
 instead: its view must read as read-only text holding TEXT, with TEXT among
-its links. With --listen, started
+its links. With --menu NAMES, while a context menu is open, it prints that
+menu and checks that it offers the named items (comma-separated), each named:
+Qt leaves popups out of the application's children, so the menu is reached
+as a screen reader reaches it, through the focus of its first item, which
+Down (xdotool) gives it. With --listen, started
 before the program, it first notes for a while which names the program
 announces as changed: with --check, the new caption and a status panel must be
 among them. Needs the program started with QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 on the same session bus, as scripts/run.sh --check-a11y does."""
 
 import argparse
+import subprocess
 import sys
 import time
 
@@ -124,6 +129,43 @@ def check_messages(app, address, seconds):
     return faults
 
 
+def open_menu(seconds):
+    focused = []
+
+    def on_focus(event):
+        if event.source is not None and event.source.getRoleName() == "menu item" and not focused:
+            focused.append(event.source)
+            pyatspi.Registry.stop()
+
+    def press_down():
+        subprocess.call(["xdotool", "key", "Down"])
+        return False
+
+    kind = "object:state-changed:focused"
+    pyatspi.Registry.registerEventListener(on_focus, kind)
+    GLib.timeout_add(300, press_down)
+    stop = GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_focus, kind)
+    if not focused:
+        return None
+    GLib.source_remove(stop)
+    return focused[0].parent
+
+
+def check_menu(seconds, names):
+    menu = open_menu(seconds)
+    if menu is None:
+        return ["no menu item took the focus: no context menu is open"]
+    print_tree(menu)
+    shown = [n for n in menu if n is not None and n.getState().contains(pyatspi.STATE_SHOWING)]
+    faults = [f"menu item without a name: {describe(n)}" for n in shown
+              if n.getRoleName() == "menu item" and not n.name]
+    offered = [n.name for n in shown if n.getRoleName() == "menu item"]
+    faults += [f"the menu does not offer {name!r}" for name in names if name not in offered]
+    return faults
+
+
 def announced_renames(seconds):
     renames = []
 
@@ -159,6 +201,7 @@ def main():
     parser.add_argument("--listen", type=float, help="first note the announced name changes for this long")
     parser.add_argument("--calls", type=int, default=0, help="the least number of lines the list must hold")
     parser.add_argument("--messages", metavar="TEXT", help="check the messages window for this address instead")
+    parser.add_argument("--menu", metavar="NAMES", help="check the open context menu for these items instead")
     args = parser.parse_args()
 
     renames = announced_renames(args.listen) if args.listen else None
@@ -167,8 +210,11 @@ def main():
     if app is None:
         print("Ringlook is not on the accessibility bus", file=sys.stderr)
         return 1
-    if args.messages:
-        faults = check_messages(app, args.messages, args.wait)
+    if args.messages or args.menu is not None:
+        if args.messages:
+            faults = check_messages(app, args.messages, args.wait)
+        else:
+            faults = check_menu(args.wait, [name for name in args.menu.split(",") if name])
         for fault in faults:
             print("FAULT: " + fault, file=sys.stderr)
         return 1 if faults else 0

@@ -12,7 +12,8 @@
 #
 # --check-a11y: always so, and checks what a screen reader gets of the main
 # window (scripts/a11y-tree.py): the tree, printed, and the announced changes;
-# then of the messages window, once a message has come (within a minute).
+# then of a call line's context menu; then of the messages window, once a
+# message has come (within a minute).
 #
 # --wayland: on a headless Wayland compositor (weston) instead, natively
 # (QT_QPA_PLATFORM=wayland); leaves shot-wayland.png and checks through the
@@ -155,6 +156,11 @@ import -window root shot.png
 echo "Screenshot: $root/shot.png"
 [ -n "$check_a11y" ] || exit 0
 wait "$checker"
+# A right-click on a call's line: its context menu with the caller group.
+xdotool mousemove --window "$window" 60 12 click 3
+sleep 1
+/usr/bin/python3 scripts/a11y-tree.py --menu "Terugbellen,Opzoeken,Doorgeven…,Nummer kopiëren,Lijst opslaan…"
+xdotool key Escape
 # A message for the messages window: the server knows the program by its
 # nickname once the nickname timer has told it, within a minute.
 address="www.example.nl"

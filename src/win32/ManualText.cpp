@@ -28,6 +28,8 @@ char Cp1252(std::uint32_t code) {
       return '\x96';
     case 0x2014:
       return '\x97';
+    case 0x2026:
+      return '\x85';
     default:
       return '?';
   }

@@ -29,6 +29,15 @@ void CopyInto(char (&field)[N], std::string_view text) {
   field[length] = '\0';
 }
 
+const auto& kCallerGroup = ui::definitions::main_window::kCallerGroup;
+
+// The caller group's caption, so that the tray says what the list's menu says.
+const char* CallerGroupCaption(std::string_view name) {
+  const auto* entry = std::find_if(kCallerGroup.begin(), kCallerGroup.end(),
+                                   [name](const ui::definitions::MenuEntry& e) { return name == e.name; });
+  return entry != kCallerGroup.end() ? entry->caption : "";
+}
+
 }  // namespace
 
 Win32Application::Win32Application(const Clock& clock) : clock_(clock) {
@@ -136,9 +145,18 @@ void Win32Application::UpdateTrayTip() {
 Win32PopupMenu Win32Application::TrayMenu() {
   Win32PopupMenu menu("TrayMenu");
   for (const calls::RecentCaller& caller : recentCallers_) {
-    Win32MenuItem& entry = menu.Add("Beller", (caller.Name + "  " + caller.Time).c_str());
-    entry.OnClick = [this, number = caller.Number] {
+    // Each caller a menu of its own: what the tray can do with a call that is no line of the list.
+    Win32PopupMenu& choices = menu.Add("Beller", (caller.Name + "  " + caller.Time).c_str()).Submenu();
+    choices.Add("Wijzigen", "&Wijzigen").OnClick = [this, number = caller.Number] {
       if (OnEditCall) OnEditCall(number);
+    };
+    Win32MenuItem& callBack = choices.Add("CallBack1", CallerGroupCaption("CallBack1"));
+    callBack.SetEnabled(!calls::DialableNumber(caller.Number).empty());
+    callBack.OnClick = [this, number = caller.Number] {
+      if (OnCallBack) OnCallBack(number);
+    };
+    choices.Add("PassOn1", CallerGroupCaption("PassOn1")).OnClick = [this, caller] {
+      if (OnPassOn) OnPassOn(caller);
     };
   }
   if (!recentCallers_.empty()) menu.Add("N0", "-");
@@ -149,10 +167,10 @@ Win32PopupMenu Win32Application::TrayMenu() {
   };
   if (entries_ != nullptr) {
     menu.Add("N5", "-");
-    const auto& group = ui::definitions::main_window::kCallerGroup;
     for (const auto& original : entries_->Items()) {
       // The caller group works on a line of the list, which the tray has not.
-      if (std::any_of(group.begin(), group.end(), [&](const auto& entry) { return original->Name() == entry.name; })) {
+      if (std::any_of(kCallerGroup.begin(), kCallerGroup.end(),
+                      [&](const auto& entry) { return original->Name() == entry.name; })) {
         continue;
       }
       Win32MenuItem& copy = menu.Add(original->Name().c_str(), original->Caption().c_str(), original->Visible());

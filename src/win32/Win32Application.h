@@ -59,8 +59,9 @@ class Win32Application : public Win32Window, public ui::Application {
   bool Call(std::string_view address) override;
   ui::SaveResult SaveFile(std::string_view suggestedName, std::string_view bytes) override;
 
-  // The tray's menu: the last callers, "Toon Ringlook", the main window's
-  // context-menu entries, "Afsluiten".
+  // The tray's menu: the last callers (each a menu of "Wijzigen",
+  // "Terugbellen" and "Doorgeven..."), "Toon Ringlook", the main window's
+  // context-menu entries but the caller group, "Afsluiten".
   [[nodiscard]] Win32PopupMenu TrayMenu();
 
   // Null until help was first asked for.

@@ -15,14 +15,14 @@ TEST(ManualText, ParagraphsListsAndTablesBecomeLinesAndAnchorsTheirPlaces) {
       "<!-- not shown -->\n"
       "<h1><a name=\"inhoud\"></a>Ringlook</h1>\n"
       "<p>Zie &quot;Zoeken&quot;\n   en caf\xC3\xA9 &amp; meer.</p>\n"
-      "<ul><li>Een</li><li>Twee</li></ul>\n"
+      "<ul><li>Een</li><li>Doorgeven\xE2\x80\xA6</li></ul>\n"
       "<h2><a name=\"hoofdvenster\"></a>Het hoofdvenster</h2>\n"
       "<table><tr><td>F1</td><td>deze help</td></tr></table>\n"
       "</body></html>");
   EXPECT_EQ(manual.text,
             "Ringlook\r\n\r\n"
             "Zie \"Zoeken\" en caf\xE9 & meer.\r\n\r\n"
-            "- Een\r\n- Twee\r\n\r\n"
+            "- Een\r\n- Doorgeven\x85\r\n\r\n"
             "Het hoofdvenster\r\n\r\n"
             "F1\tdeze help\r\n\r\n");
   ASSERT_EQ(manual.anchors.size(), 2u);

@@ -377,9 +377,13 @@ TEST_F(Win32WindowsTest, TheApplicationCarriesTheTitleAndMinimisesWithItsWindows
   EXPECT_FALSE(application_.Minimized());
   EXPECT_TRUE(IsWindowVisible(windows_.MainForm().Handle()));
 
-  // The tray's menu: today's last callers first; choosing one edits its entry.
-  std::vector<std::string> edited;
-  application_.OnEditCall = [&edited](const std::string& number) { edited.push_back(number); };
+  // The tray's menu: today's last callers first, each a menu to edit, call back or pass on.
+  std::vector<std::string> happened;
+  application_.OnEditCall = [&happened](const std::string& number) { happened.push_back("edit " + number); };
+  application_.OnCallBack = [&happened](const std::string& number) { happened.push_back("call " + number); };
+  application_.OnPassOn = [&happened](const calls::RecentCaller& caller) {
+    happened.push_back("pass " + caller.Name + " " + caller.Number + " " + caller.Time);
+  };
   application_.ShowRecentCallers({{"Jansen", "0612345678", "8:50"}, {"Bakker", "0384211234", "8:40"}});
   const Win32PopupMenu tray = application_.TrayMenu();
   const std::vector<std::string> shown = tray.Shown();
@@ -387,8 +391,11 @@ TEST_F(Win32WindowsTest, TheApplicationCarriesTheTitleAndMinimisesWithItsWindows
             (std::vector<std::string>{"Jansen  8:50", "Bakker  8:40", "-", "Toon Ringlook"}));
   EXPECT_NE(std::find(shown.begin(), shown.end(), "Instellingen"), shown.end());
   EXPECT_EQ(shown.back(), "Afsluiten");
-  tray.Items()[1]->OnClick();
-  EXPECT_EQ(edited, std::vector<std::string>{"0384211234"});
+  const Win32PopupMenu* bakker = tray.Items()[1]->SubmenuIfAny();
+  ASSERT_NE(bakker, nullptr);
+  EXPECT_EQ(bakker->Shown(), (std::vector<std::string>{"&Wijzigen", "&Terugbellen", "&Doorgeven\x85"}));
+  for (const auto& choice : bakker->Items()) choice->OnClick();
+  EXPECT_EQ(happened, (std::vector<std::string>{"edit 0384211234", "call 0384211234", "pass Bakker 0384211234 8:40"}));
 }
 
 TEST_F(Win32WindowsTest, HelpOpensAtTheMainWindowsSectionOrTheContents) {
