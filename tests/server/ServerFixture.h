@@ -1,5 +1,7 @@
 // A server on an ephemeral port of 127.0.0.1 over an empty store in a temporary
-// folder, with a clock the test sets, and a pace clock the test may move.
+// folder, with a clock the test sets, and a pace clock the test moves (or its
+// clients do, as they wait for a text): its texts then never run together on a
+// busy machine, as two texts of the real pace could.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,7 +24,9 @@ class ServerFixture : public ::testing::Test {
  protected:
   void SetUp() override { StartServer({}); }
 
-  void StartServer(const ConnectionLimits& limits, PaceClock& pace = SystemPaceClock()) {
+  void StartServer(const ConnectionLimits& limits) { StartServer(limits, pace_); }
+  void StartServer(const ConnectionLimits& limits, PaceClock& pace) {
+    clientPace_ = &pace == &pace_ ? &pace_ : nullptr;
     ASSERT_TRUE(dir_.isValid());
     server_.reset();
     store_ = std::make_unique<Store>(dir_.filePath(QStringLiteral("server.db")), now_, Store::Seed::Nothing);
@@ -35,6 +39,14 @@ class ServerFixture : public ::testing::Test {
   std::unique_ptr<TestClient> Connect() {
     auto client = std::make_unique<TestClient>(server_->Port());
     EXPECT_TRUE(client->Connected());
+    if (clientPace_ != nullptr) {
+      const QString to = QStringLiteral("-> 127.0.0.1:%1").arg(client->LocalPort());
+      client->MovePace(*clientPace_, [this, to] {
+        return static_cast<std::size_t>(std::count_if(log_.begin(), log_.end(), [&](const QString& line) {
+          return line.startsWith(to) && (line[to.size()] == ' ' || line[to.size()] == ':');
+        }));
+      });
+    }
     return client;
   }
 
@@ -66,6 +78,8 @@ class ServerFixture : public ::testing::Test {
   std::vector<QString> log_;
   QDateTime now_{QDate(2024, 3, 14), QTime(10, 0)};
   ManualPaceClock pace_;
+  // The pace the clients move; none when the server keeps the real one.
+  ManualPaceClock* clientPace_ = nullptr;
   std::unique_ptr<Store> store_;
   std::unique_ptr<RingServer> server_;
 };

@@ -9,6 +9,7 @@ namespace {
 // Bytes closer together than this belong to one message. Below the server's
 // 250 ms gap and close to the 120 ms the real client waits.
 constexpr qint64 kSilenceMs = 100;
+constexpr qint64 kServerGapMs = 250;
 }  // namespace
 
 TestClient::TestClient(quint16 port) {
@@ -16,6 +17,11 @@ TestClient::TestClient(quint16 port) {
   QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { OnReadyRead(); });
   socket_.connectToHost(QHostAddress::LocalHost, port);
   WaitUntil([this] { return Connected(); });
+}
+
+void TestClient::MovePace(ManualPaceClock& pace, std::function<std::size_t()> written) {
+  pace_ = &pace;
+  written_ = std::move(written);
 }
 
 void TestClient::Send(std::string_view bytes) {
@@ -39,7 +45,15 @@ bool TestClient::Settled(std::size_t index) const {
 }
 
 std::string TestClient::Receive(int timeoutMs) {
-  if (!WaitUntil([this] { return Settled(taken_); }, timeoutMs)) return "<nothing>";
+  const auto arrived = [this] {
+    if (Settled(taken_)) return true;
+    // Every text written has arrived and been taken: the server's next paced text may go.
+    if (pace_ != nullptr && messages_.size() == taken_ && written_() == taken_ && pace_->Waiting()) {
+      pace_->Advance(kServerGapMs);
+    }
+    return false;
+  };
+  if (!WaitUntil(arrived, timeoutMs)) return "<nothing>";
   return messages_[taken_++].Text;
 }
 

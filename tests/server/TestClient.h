@@ -1,5 +1,7 @@
 // A client for the server tests, over 127.0.0.1. It cuts what it receives into
-// messages the way Ringlook does, by the silence between bursts.
+// messages the way Ringlook does, by the silence between bursts. Given the
+// server's manual pace, it moves that pace on only while it waits for a text,
+// after the one before has settled, so two texts can never run together.
 #pragma once
 
 #include <QElapsedTimer>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "EventLoopWait.h"
+#include "ManualPaceClock.h"
 
 namespace ringlook::server::test {
 
@@ -20,6 +23,9 @@ using ringlook::testing::WaitUntil;
 class TestClient {
  public:
   explicit TestClient(quint16 port);
+  // The server's manual pace, and how many texts the server has written to this client.
+  void MovePace(ManualPaceClock& pace, std::function<std::size_t()> written);
+  [[nodiscard]] quint16 LocalPort() const { return socket_.localPort(); }
 
   [[nodiscard]] bool Connected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
   // One write, as the client sends a request.
@@ -41,6 +47,8 @@ class TestClient {
     qint64 LastByteMs = 0;
   };
 
+  ManualPaceClock* pace_ = nullptr;
+  std::function<std::size_t()> written_;
   QTcpSocket socket_;
   QElapsedTimer clock_;
   std::vector<Message> messages_;
