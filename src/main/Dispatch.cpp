@@ -75,7 +75,10 @@ class TFormRinglook::Dispatcher {
     controls_.StatusBar1.SetPanelText(1, std::string(kCallersTodayLabel).append(count.Count));
   }
 
-  void operator()(const net::TodaysCalls& list) const { form_.calls_.Replace(list.Records, {}); }
+  void operator()(const net::TodaysCalls& list) const {
+    form_.calls_.Replace(list.Records, {});
+    if (env_.Log) env_.Log("HISTORY: " + std::to_string(controls_.ListBox1.Count()) + " regels in de lijst");
+  }
 
   void operator()(const net::FoundCalls& list) const {
     ui::StatusBar& status = controls_.StatusBar1;

@@ -79,8 +79,9 @@ std::string Runs(int runs) { return std::to_string(runs) + " runs"; }
 }  // namespace
 
 std::vector<Row> MeasureStartAndMemory(const Programs& programs, const QString& emptyDatabase,
-                                       const QString& fullDatabase) {
+                                       const QString& dayDatabase, const QString& fullDatabase) {
   std::vector<double> starts;
+  std::vector<double> listed;
   std::vector<double> bareStarts;
   std::vector<double> idle;
   std::vector<double> bareIdle;
@@ -113,6 +114,16 @@ std::vector<Row> MeasureStartAndMemory(const Programs& programs, const QString& 
       }
     }
   }
+  {
+    ServerThread server(dayDatabase, kProgramPort);
+    const std::string line = "ringlook.link: HISTORY: " + std::to_string(kDayCalls) + " regels in de lijst";
+    for (int i = 0; i < programs.Runs; ++i) {
+      ChildProcess ringlook(programs.Ringlook, {"--verbose"}, ChildEnvironment(programs.WorkFolder, "Dag"));
+      const auto shown = ringlook.WaitForLine(line, 30000);
+      if (!shown) throw std::runtime_error("ringlook did not list the day's calls");
+      listed.push_back(MillisecondsBetween(ringlook.Started(), *shown));
+    }
+  }
   std::vector<double> full;
   double lineMiB = 0.0;
   {
@@ -131,6 +142,7 @@ std::vector<Row> MeasureStartAndMemory(const Programs& programs, const QString& 
 
   const double start = Median(starts);
   const double bareStart = Median(bareStarts);
+  const double list = Median(listed);
   const double idleMiB = Median(idle);
   const double bareIdleMiB = Median(bareIdle);
   const double fullMiB = Median(full);
@@ -138,6 +150,9 @@ std::vector<Row> MeasureStartAndMemory(const Programs& programs, const QString& 
       {"start -> first activation done (minimised, connected)", start, bareStart, start / bareStart, "ms",
        "<= 1.5 x floor, <= 300 ms", start <= kStartRatioBudget * bareStart && start <= kStartBudgetMs,
        Runs(programs.Runs) + "; floor: bare Qt Widgets program, start -> shown -> exited"},
+      {"start -> today's " + std::to_string(kDayCalls) + " calls in the list (HISTORY reply read)", list, bareStart,
+       list / bareStart, "ms", "", true,
+       Runs(programs.Runs) + "; minimised, so nothing painted; floor: the bare window's first paint, same run"},
       {"resident memory, connected and idle, empty list", idleMiB, bareIdleMiB, idleMiB / bareIdleMiB, "MiB",
        "<= floor + 15 MiB", idleMiB <= bareIdleMiB + kIdleMemoryBudgetMiB,
        Runs(programs.Runs) + "; floor: the bare Qt program, shown"},

@@ -24,10 +24,15 @@ struct Programs {
   int Runs = 5;
 };
 
-// Start-up, then resident memory connected and idle (empty list) and with the
-// 100,000 calls of fullDatabase; emptyDatabase has a directory and no calls.
+// Start-up (to the first activation's end; and to a working day's calls of
+// dayDatabase in the list), then resident memory connected and idle (empty
+// list) and with the 100,000 calls of fullDatabase; emptyDatabase has a
+// directory and no calls.
 std::vector<Row> MeasureStartAndMemory(const Programs& programs, const QString& emptyDatabase,
-                                       const QString& fullDatabase);
+                                       const QString& dayDatabase, const QString& fullDatabase);
+
+// The calls of dayDatabase: a busy working day at one desk.
+inline constexpr int kDayCalls = 40;
 
 // Several copies connected and idle, side by side, their CPU time counted from
 // Begin to End.
