@@ -264,47 +264,21 @@ TEST(ReplyGet, FillsTheDialogWithTheEntryItWaitsForAndOnlyEverTicksTheAlertBox) 
     std::string number, name_, note;
     bool alert;
   };
-  const std::string jansen = "REPLYGET^0612345678^Jansen^Belt vaak\r\nterug^2^";
+  const std::string n = "0612345678";
+  const std::string jansen = "REPLYGET^" + n + "^Jansen^Belt vaak\r\nterug^2^";
+  const std::string note = "Belt vaak\r\nterug";
   const Case cases[] = {
-      {"alert", {"0612345678"}, {jansen}, true, "0612345678", "Jansen", "Belt vaak\r\nterug", true},
-      {"note flag", {"0612345678"}, {"REPLYGET^0612345678^Jansen^^1^"}, true, "0612345678", "Jansen", "", false},
+      {"alert", {n}, {jansen}, true, n, "Jansen", note, true},
+      {"note flag", {n}, {"REPLYGET^0612345678^Jansen^^1^"}, true, n, "Jansen", "", false},
       {"no fields, empty number asked for", {""}, {"REPLYGET^"}, true, "", "", "", false},
-      {"the number with blanks",
-       {"0612345678"},
-       {"REPLYGET^ 0612345678 ^Jansen^^0^"},
-       true,
-       " 0612345678 ",
-       "Jansen",
-       "",
-       false},
+      {"the number with blanks", {n}, {"REPLYGET^ 0612345678 ^Jansen^^0^"}, true, " " + n + " ", "Jansen", "", false},
       {"nothing asked for", {}, {jansen}, false, "", "stale", "stale", false},
       {"another number", {"0699999999"}, {jansen}, false, "", "stale", "stale", false},
-      {"an earlier request's late reply", {"0612345678", "0699999999"}, {jansen}, false, "", "stale", "stale", false},
-      {"another spelling of the number",
-       {"0612345678"},
-       {"REPLYGET^06 12345678^Jansen^^2^"},
-       false,
-       "",
-       "stale",
-       "stale",
-       false},
-      {"a message body", {"0612345678"}, {"MSG^Piet^" + jansen}, false, "", "stale", "stale", false},
-      {"another number's reply first, then its own",
-       {"0612345678"},
-       {"REPLYGET^0699999999^Ann^abc^2^", jansen},
-       true,
-       "0612345678",
-       "Jansen",
-       "Belt vaak\r\nterug",
-       true},
-      {"a second reply",
-       {"0612345678"},
-       {jansen, "REPLYGET^0612345678^Ander^abc^0^"},
-       true,
-       "0612345678",
-       "Jansen",
-       "Belt vaak\r\nterug",
-       true},
+      {"an earlier request's late reply", {n, "0699999999"}, {jansen}, false, "", "stale", "stale", false},
+      {"another spelling of the number", {n}, {"REPLYGET^06 12345678^Jansen^^2^"}, false, "", "stale", "stale", false},
+      {"a message body", {n}, {"MSG^Piet^" + jansen}, false, "", "stale", "stale", false},
+      {"another's reply, then its own", {n}, {"REPLYGET^0699999999^Ann^^2^", jansen}, true, n, "Jansen", note, true},
+      {"a second reply", {n}, {jansen, "REPLYGET^0612345678^Ander^abc^0^"}, true, n, "Jansen", note, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
