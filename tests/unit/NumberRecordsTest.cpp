@@ -34,11 +34,14 @@ bool AllEnabled(const ui::MemoryFormEdit& d) {
   return d.Edit1.Enabled() && d.Edit2.Enabled() && d.Memo1.Enabled() && d.CheckBox1.Enabled() && d.Button2.Enabled();
 }
 
-TEST(DoubleClick, WithoutASelectedLineDoesNothing) {
-  Records h;
-  h.mainControls.ListBox1.OnDblClick();
-  EXPECT_TRUE(h.Sent().empty());
-  EXPECT_EQ(h.dialog.Self.ModalShowings(), 0);
+TEST(DoubleClickAndDeleteNumber, WithoutASelectedLineAskNothing) {
+  for (const bool doubleClick : {true, false}) {
+    Records h;
+    doubleClick ? h.mainControls.ListBox1.OnDblClick() : h.mainControls.Deletenumber1.Click();
+    EXPECT_TRUE(h.Sent().empty()) << doubleClick;
+    EXPECT_EQ(h.dialog.Self.ModalShowings(), 0);
+    EXPECT_TRUE(h.app.Boxes().empty());
+  }
 }
 
 TEST(DoubleClick, AsksForTheEntryAndWaitsDisabledForTheReply) {
@@ -241,13 +244,6 @@ TEST(DeleteNumber, AsksWithTheNameAndSendsOnlyOnYes) {
     EXPECT_EQ(h.Sent(), c.sent);
     EXPECT_EQ(h.mainControls.ListBox1.Count(), 3) << "the list changes only through the server";
   }
-}
-
-TEST(DeleteNumber, WithoutASelectedLineAsksNothing) {
-  Records h;
-  h.mainControls.Deletenumber1.Click();
-  EXPECT_TRUE(h.app.Boxes().empty());
-  EXPECT_TRUE(h.Sent().empty());
 }
 
 }  // namespace
