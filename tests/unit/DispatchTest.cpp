@@ -433,7 +433,8 @@ TEST(Nesting, ACallArrivingWhileTheWrongNicknameBoxIsOpenIsHandledInside) {
 }
 
 TEST(Dispatch, ATextWithoutAKeywordChangesNothing) {
-  for (const std::string text : {"HELLO^", "nieuw^a^0^^1^2^", " NIEUW^a^0^^1^2^", "NIEUW", "MSGX^a^b"}) {
+  for (const std::string& text : std::vector<std::string>{"HELLO^", "nieuw^a^0^^1^2^", " NIEUW^a^0^^1^2^",
+                                                          std::string("\0NIEUW^a^0^^1^2^", 16), "NIEUW", "MSGX^a^b"}) {
     SCOPED_TRACE(text);
     Dispatching h;
     h.main.Dispatch(text);
