@@ -1,29 +1,18 @@
 // The socket contract on the Qt client socket against listeners on 127.0.0.1 that
-// accept, refuse, close in order and reset; the link's log; and a stream read
-// whole over loopback.
+// accept, refuse, close in order and reset; and the link's log.
 #include <QLoggingCategory>
 
 #include <gmock/gmock.h>
 
 #include <gtest/gtest.h>
 
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "EventLoopWait.h"
 #include "LoopbackNetwork.h"
-#include "ResidentMemory.h"
-#include "StreamByte.h"
-#include "net/Receiver.h"
 #include "qt/QtClientSocket.h"
-#include "qt/QtClock.h"
-#include "qt/QtTimer.h"
 
 namespace ringlook::qt {
 namespace {
@@ -39,7 +28,6 @@ class QtNetwork final : public testing::LoopbackNetwork<QtClientSocket> {
 };
 
 using testing::SocketContract;
-using testing::StreamByte;
 INSTANTIATE_TEST_SUITE_P(Qt, SocketContract,
                          ::testing::Values(testing::SocketKind{
                              "Qt", [](bool listening) { return std::make_unique<QtNetwork>(listening); }}));
@@ -113,55 +101,6 @@ TEST_F(QtClientSocketTest, TheLinkLogIsSilentUntilSwitchedOnAndThenTellsEverySte
                                      "ontvangen (13 bytes): MSG^Ann^a\\\\b\\x01\\x81", "de server sloot de verbinding",
                                      "poging 1 naar 127.0.0.1:" + refusedPort, "verbinden met 127.0.0.1:" + refusedPort,
                                      ::testing::StartsWith("fout 10061 bij verbinden: ")));
-}
-
-// A server that writes as fast as the client takes it, with no pause at all: the
-// client hands on texts of at most kMaxMessageBytes, loses no byte, and holds no
-// more than a few texts' worth of memory, however long the stream.
-TEST_F(QtClientSocketTest, ANeverPausingStreamComesInBoundedTextsInFull) {
-  constexpr std::size_t kStreamBytes = 4 * net::kMaxMessageBytes;
-  // One text being collected, the test's copy of it, and the string's spare room.
-  constexpr std::size_t kMemoryBound = 4 * net::kMaxMessageBytes;
-  ASSERT_TRUE(events.Connect());
-  std::thread writer([peer = network.Peer()] {
-    std::string block(251 * 4096, '\0');
-    for (std::size_t i = 0; i < block.size(); ++i) block[i] = StreamByte(i);
-    for (std::size_t sent = 0; sent < kStreamBytes;) {
-      const std::size_t at = sent % block.size();
-      const ssize_t n = ::send(peer, block.data() + at, std::min(block.size() - at, kStreamBytes - sent), MSG_NOSIGNAL);
-      if (n <= 0) return;
-      sent += static_cast<std::size_t>(n);
-    }
-    ::shutdown(peer, SHUT_WR);
-  });
-  std::size_t received = 0;
-  std::size_t largest = 0;
-  int texts = 0;
-  bool inOrder = true;
-  testing::ResetPeakResident();
-  const std::size_t residentBefore = testing::PeakResidentBytes();
-  QtClock clock;
-  QtTimer settle(net::kSettleMs, false);
-  net::Receiver receiver(socket, settle, clock, [&](std::string_view text) {
-    for (std::size_t i = 0; i < text.size() && inOrder; ++i) inOrder = text[i] == StreamByte(received + i);
-    received += text.size();
-    largest = std::max(largest, text.size());
-    ++texts;
-  });
-  events.onRead = [&] { receiver.Read(); };
-  const bool complete = events.WaitUntil([&] { return received >= kStreamBytes; }, 120000);
-  const std::size_t residentGrowth = testing::PeakResidentBytes() - residentBefore;
-  writer.join();
-  RecordProperty("peak_memory_growth_bytes", std::to_string(residentGrowth));
-  RecordProperty("texts", texts);
-  ASSERT_TRUE(complete) << received << " of " << kStreamBytes << " bytes";
-  EXPECT_EQ(received, kStreamBytes);
-  EXPECT_TRUE(inOrder);
-  EXPECT_LE(largest, net::kMaxMessageBytes);
-  EXPECT_GE(texts, 4);
-  if (testing::kPeakMemoryTellsUse) {
-    EXPECT_LT(residentGrowth, kMemoryBound) << "peak growth " << residentGrowth << " bytes";
-  }
 }
 
 }  // namespace

@@ -42,20 +42,6 @@ TEST(ConnectionLifecycle, OrderlyCloseClearsTheListRestoresAndDoesNotRetry) {
   EXPECT_EQ(h.socket.Attempts(), attempts) << "no automatic reconnection, even inside the start-up window";
 }
 
-TEST(ConnectionLifecycle, RefusedInsideTheWindowRetriesSilentlyEveryTwoSeconds) {
-  MainWindowHarness h;
-  h.socket.SetAddress("192.168.1.10");
-  h.socket.SetActive(true);
-  h.loop.RunFor(100);
-  h.socket.RefuseConnection(net::socket_error::kRefused);
-  // The handler pauses 2 s inside the error event and then tries again.
-  EXPECT_EQ(h.socket.Attempts(), 2);
-  EXPECT_EQ(h.loop.Tick(), 2100u);
-  EXPECT_EQ(h.Panel(0), "  Verbinding maken...");
-  EXPECT_EQ(h.Panel(2), "      F1 = Help");
-  EXPECT_EQ(h.app.Restores(), 0);
-}
-
 TEST(ConnectionLifecycle, ServerUnreachableAtStartShowsTheFirstLateFailureAndStops) {
   MainWindowHarness h;
   h.socket.SetAddress("192.168.1.10");
@@ -82,36 +68,73 @@ TEST(ConnectionLifecycle, ServerUnreachableAtStartShowsTheFirstLateFailureAndSto
   EXPECT_EQ(h.Bevel0(), Bevel::Lowered);
 }
 
-TEST(ConnectionLifecycle, AnErrorAtExactlyTheWindowBoundaryCountsAsLate) {
-  for (const std::uint64_t at : {kStartupWindowMs - 1, kStartupWindowMs}) {
+// A failure inside the first 60.48 s is retried in silence, or ends without
+// its error; one at 60.48 s or later is shown. An ended link empties the list
+// and brings the window up.
+TEST(ConnectionLifecycle, AFailureIsSilentInsideTheWindowAndShownAfterIt) {
+  using Failure = void (*)(net::MemoryClientSocket&);
+  const Failure refused = [](net::MemoryClientSocket& s) { s.RefuseConnection(net::socket_error::kRefused); };
+  const Failure connectTimedOut = [](net::MemoryClientSocket& s) { s.RefuseConnection(net::socket_error::kTimedOut); };
+  const Failure lookupFailed = [](net::MemoryClientSocket& s) { s.FailLookup(net::socket_error::kHostNotFound); };
+  const Failure reset = [](net::MemoryClientSocket& s) {
+    s.ErrorNotification(net::ErrorEvent::Disconnect, net::socket_error::kReset);
+  };
+  const Failure linkTimedOut = [](net::MemoryClientSocket& s) {
+    s.ErrorNotification(net::ErrorEvent::Disconnect, net::socket_error::kTimedOut);
+  };
+  const Failure receiveFailed = [](net::MemoryClientSocket& s) { s.FailReceive(net::socket_error::kAborted); };
+  enum class Start { Address, Host, Connected };
+  struct Row {
+    const char* name;
+    std::uint64_t at;
+    Start start;
+    Failure fail;
+    const char* panel0;
+    const char* panel2;
+    int attempts;  // two: the handler tried again
+    net::MemoryClientSocket::State state;
+    bool ended;  // the list empty, the window up, the bevel raised
+    bool told;   // the desktop told that the link ended
+  };
+  constexpr std::uint64_t kLate = kStartupWindowMs;
+  using enum net::MemoryClientSocket::State;
+  const char* const help = "      F1 = Help";
+  const char* const none = "  Geen verbinding";
+  const Row rows[] = {
+      {"refused", 100, Start::Address, refused, "  Verbinding maken...", help, 2, Connecting, false, false},
+      {"connect timed out, inside", kLate - 1, Start::Address, connectTimedOut, "  Verbinding maken...", help, 2,
+       Connecting, false, false},
+      {"connect timed out, at 60.48 s", kLate, Start::Address, connectTimedOut, none, "Error : 10060", 1, Idle, true,
+       false},
+      {"lookup failed, inside", 0, Start::Host, lookupFailed, none, help, 2, Idle, true, false},
+      {"lookup failed, after", kLate, Start::Host, lookupFailed, none, "Error : 11001", 1, Idle, true, false},
+      {"reset, inside", 0, Start::Connected, reset, "   Verbonden", help, 1, Connected, false, false},
+      {"reset, after", kLate, Start::Connected, reset, none, "Error : 10054", 1, Idle, true, false},
+      {"receive failed, inside", 0, Start::Connected, receiveFailed, none, help, 1, Idle, true, false},
+      {"link timed out, inside", 0, Start::Connected, linkTimedOut, none, help, 1, Idle, true, false},
+      {"link timed out, after", kLate, Start::Connected, linkTimedOut, none, "Error : 10060", 1, Idle, true, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
     MainWindowHarness h;
-    h.loop.RunFor(at);
-    h.socket.SetAddress("192.168.1.10");
-    h.socket.SetActive(true);
-    h.socket.RefuseConnection(net::socket_error::kTimedOut);
-    const bool late = at >= kStartupWindowMs;
-    EXPECT_EQ(h.Panel(2), late ? "Error : 10060" : "      F1 = Help") << at;
-    EXPECT_EQ(h.socket.Attempts(), late ? 1 : 2) << at;
+    h.loop.RunFor(row.at);
+    if (row.start == Start::Connected) {
+      h.Connect();
+    } else {
+      if (row.start == Start::Host) h.socket.SetHost("server.example");
+      if (row.start == Start::Address) h.socket.SetAddress("192.168.1.10");
+      h.socket.SetActive(true);
+    }
+    h.mainControls.ListBox1.Add("a line");
+    h.app.Minimize();
+    row.fail(h.socket);
+    EXPECT_EQ(h.Panel(0), row.panel0);
+    EXPECT_EQ(h.Panel(2), row.panel2);
+    EXPECT_EQ(h.socket.Attempts(), row.attempts);
+    EXPECT_EQ(h.socket.CurrentState(), row.state);
+    EXPECT_EQ(h.mainControls.ListBox1.Count() == 0 && !h.app.Minimized() && h.Bevel0() == Bevel::Raised, row.ended);
+    EXPECT_EQ(!h.app.Notifications().empty(), row.told);
   }
-}
-
-TEST(ConnectionLifecycle, ResetOfAnEstablishedConnection) {
-  MainWindowHarness inside;
-  inside.Connect();
-  inside.socket.ErrorNotification(net::ErrorEvent::Disconnect, net::socket_error::kReset);
-  EXPECT_EQ(inside.Panel(0), "   Verbonden") << "inside the window a reset leaves the link marked connected";
-  EXPECT_TRUE(inside.socket.Active());
-
-  MainWindowHarness late;
-  late.loop.RunFor(kStartupWindowMs);
-  late.Connect();
-  late.mainControls.ListBox1.Add("a line");
-  late.socket.ErrorNotification(net::ErrorEvent::Disconnect, net::socket_error::kReset);
-  EXPECT_EQ(late.Panel(2), "Error : 10054");
-  EXPECT_EQ(late.Panel(0), "  Geen verbinding");
-  EXPECT_EQ(late.Bevel0(), Bevel::Raised);
-  EXPECT_FALSE(late.socket.Active());
-  EXPECT_EQ(late.mainControls.ListBox1.Count(), 0);
 }
 
 TEST(ConnectionLifecycle, OtherErrorOnAnEstablishedConnectionKeepsItUntilASendFails) {
@@ -126,39 +149,6 @@ TEST(ConnectionLifecycle, OtherErrorOnAnEstablishedConnectionKeepsItUntilASendFa
   h.loop.RunFor(60000);  // the nickname timer sends, and the send fails
   EXPECT_EQ(h.Panel(0), "  Geen verbinding");
   EXPECT_FALSE(h.socket.Active());
-}
-
-TEST(ConnectionLifecycle, FailedReceiveInsideTheWindowEndsWithTheDisconnect) {
-  MainWindowHarness h;
-  h.Connect();
-  h.socket.FailReceive(net::socket_error::kAborted);
-  EXPECT_EQ(h.Panel(0), "  Geen verbinding");
-  EXPECT_EQ(h.Panel(2), "      F1 = Help") << "nothing shown inside the window";
-  EXPECT_EQ(h.socket.Attempts(), 1) << "Active was still true during the handler: no new attempt";
-}
-
-// A link the system gave up on, its host gone silent: after the window it is
-// shown and ends, with the desktop told; inside it, it ends as a failed receive does.
-TEST(ConnectionLifecycle, ATimedOutLinkEndsAsAFailedReceive) {
-  for (const std::uint64_t at : {std::uint64_t{0}, kStartupWindowMs}) {
-    SCOPED_TRACE(at);
-    MainWindowHarness h;
-    h.loop.RunFor(at);
-    h.Connect();
-    h.mainControls.ListBox1.Add("a line");
-    h.app.Minimize();
-    h.socket.ErrorNotification(net::ErrorEvent::Disconnect, net::socket_error::kTimedOut);
-    const bool late = at >= kStartupWindowMs;
-    EXPECT_EQ(h.Panel(2), late ? "Error : 10060" : "      F1 = Help");
-    EXPECT_EQ(h.Panel(0), "  Geen verbinding");
-    EXPECT_EQ(h.Bevel0(), Bevel::Raised);
-    EXPECT_EQ(h.mainControls.ListBox1.Count(), 0);
-    EXPECT_FALSE(h.app.Minimized());
-    EXPECT_FALSE(h.socket.Active());
-    EXPECT_EQ(h.socket.Attempts(), 1);
-    EXPECT_EQ(h.app.Notifications(),
-              late ? std::vector<std::string>{"Verbinding met de server verbroken"} : std::vector<std::string>{});
-  }
 }
 
 // A wake asks for today's calls at once while connected with the search bar
@@ -202,23 +192,6 @@ TEST(ConnectionLifecycle, NoTargetRetriesNestUntilLateThenShow1110) {
   EXPECT_GE(h.loop.Tick(), kStartupWindowMs);
   EXPECT_EQ(h.socket.Attempts(), 32) << "one attempt every 2 s, nested, until 60.48 s had passed";
   EXPECT_EQ(h.socket.CurrentState(), net::MemoryClientSocket::State::Idle);
-}
-
-TEST(ConnectionLifecycle, AFailedLookupRetriesOnceInsideTheWindowAndShowsTheErrorAfterIt) {
-  for (const std::uint64_t at : {std::uint64_t{0}, kStartupWindowMs}) {
-    SCOPED_TRACE(at);
-    MainWindowHarness h;
-    h.loop.RunFor(at);
-    h.socket.SetHost("server.example");
-    h.socket.SetActive(true);
-    h.socket.FailLookup(net::socket_error::kHostNotFound);
-    const bool late = at >= kStartupWindowMs;
-    // Inside the window the handler starts a retry, which the disconnect after it ends.
-    EXPECT_EQ(h.socket.Attempts(), late ? 1 : 2);
-    EXPECT_EQ(h.socket.CurrentState(), net::MemoryClientSocket::State::Idle);
-    EXPECT_EQ(h.Panel(0), "  Geen verbinding");
-    EXPECT_EQ(h.Panel(2), late ? "Error : 11001" : "      F1 = Help");
-  }
 }
 
 TEST(ConnectionLifecycle, StatusBarClickWhileConnectedOnlyLowersTheBevel) {

@@ -43,6 +43,11 @@ struct MainWindowHarness : MockServices, HeadlessProgram {
       : HeadlessProgram(storeOverride != nullptr ? storeOverride : &mockStore,
                         autostartOverride != nullptr ? autostartOverride : &mockAutostart) {}
 
+  // A text as the socket delivers it: a burst, read after the settle wait.
+  void Arrive(const std::string& text) {
+    socket.Receive(text);
+    loop.RunFor(200);
+  }
   [[nodiscard]] std::string Panel(int i) const { return mainControls.StatusBar1.PanelText(i); }
   [[nodiscard]] ui::Bevel Bevel0() const { return mainControls.StatusBar1.PanelBevel(0); }
 };

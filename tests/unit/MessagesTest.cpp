@@ -33,6 +33,8 @@ TEST(Requests, SetCutsTheNameTrimsTheNoteAndChoosesTheFlag) {
   EXPECT_EQ(SetRequest("1", forty + "nd", "", false), "SET^1^" + forty.substr(0, 37) + "^^0^");
   EXPECT_EQ(SetRequest("1", std::string(36, 'a') + "  tail", "", false), "SET^1^" + std::string(36, 'a') + "^^0^")
       << "cut to 37 first, then trimmed";
+  const std::string longNote = std::string(1500, 'n') + "\r\nstaart";
+  EXPECT_EQ(SetRequest("1", "Ann", longNote, false), "SET^1^Ann^" + longNote + "^1^") << "the note goes whole";
 }
 
 TEST(CallerRecord, ReadsFiveFieldsAndEmptiesFromTheFirstMissingSeparator) {

@@ -20,11 +20,6 @@ struct Messaging : testing::MainWindowHarness {
     Connect();
   }
 
-  // A text as the socket delivers it: a burst, read after the settle wait.
-  void Arrive(const std::string& text) {
-    socket.Receive(text);
-    loop.RunFor(200);
-  }
   // What was sent since the last call.
   std::vector<std::string> TakeSent() {
     std::vector<std::string> sent = socket.Sent();
