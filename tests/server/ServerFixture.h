@@ -26,7 +26,8 @@ class ServerFixture : public ::testing::Test {
 
   void StartServer(const ConnectionLimits& limits) { StartServer(limits, pace_); }
   void StartServer(const ConnectionLimits& limits, PaceClock& pace) {
-    clientPace_ = &pace == &pace_ ? &pace_ : nullptr;
+    clientPace_ =
+        &pace == &pace_ ? std::make_shared<TestClient::SharedPace>(TestClient::SharedPace{pace_, {}}) : nullptr;
     ASSERT_TRUE(dir_.isValid());
     server_.reset();
     store_ = std::make_unique<Store>(dir_.filePath(QStringLiteral("server.db")), now_, Store::Seed::Nothing);
@@ -41,7 +42,7 @@ class ServerFixture : public ::testing::Test {
     EXPECT_TRUE(client->Connected());
     if (clientPace_ != nullptr) {
       const QString to = QStringLiteral("-> 127.0.0.1:%1").arg(client->LocalPort());
-      client->MovePace(*clientPace_, [this, to] {
+      client->MovePace(clientPace_, [this, to] {
         return static_cast<std::size_t>(std::count_if(log_.begin(), log_.end(), [&](const QString& line) {
           return line.startsWith(to) && (line[to.size()] == ' ' || line[to.size()] == ':');
         }));
@@ -79,7 +80,7 @@ class ServerFixture : public ::testing::Test {
   QDateTime now_{QDate(2024, 3, 14), QTime(10, 0)};
   ManualPaceClock pace_;
   // The pace the clients move; none when the server keeps the real one.
-  ManualPaceClock* clientPace_ = nullptr;
+  std::shared_ptr<TestClient::SharedPace> clientPace_;
   std::unique_ptr<Store> store_;
   std::unique_ptr<RingServer> server_;
 };

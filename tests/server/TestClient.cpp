@@ -2,6 +2,7 @@
 #include "TestClient.h"
 
 #include <QHostAddress>
+#include <algorithm>
 
 namespace ringlook::server::test {
 
@@ -19,9 +20,20 @@ TestClient::TestClient(quint16 port) {
   WaitUntil([this] { return Connected(); });
 }
 
-void TestClient::MovePace(ManualPaceClock& pace, std::function<std::size_t()> written) {
-  pace_ = &pace;
+TestClient::~TestClient() {
+  if (pace_) std::erase(pace_->Clients, this);
+}
+
+void TestClient::MovePace(std::shared_ptr<SharedPace> pace, std::function<std::size_t()> written) {
+  pace_ = std::move(pace);
+  pace_->Clients.push_back(this);
   written_ = std::move(written);
+}
+
+bool TestClient::AllArrived() const {
+  // A connection that is gone can hold nothing on its way.
+  if (!Connected()) return true;
+  return written_() == messages_.size() && (messages_.empty() || Settled(messages_.size() - 1));
 }
 
 void TestClient::Send(std::string_view bytes) {
@@ -47,9 +59,12 @@ bool TestClient::Settled(std::size_t index) const {
 std::string TestClient::Receive(int timeoutMs) {
   const auto arrived = [this] {
     if (Settled(taken_)) return true;
-    // Every text written has arrived and been taken: the server's next paced text may go.
-    if (pace_ != nullptr && messages_.size() == taken_ && written_() == taken_ && pace_->Waiting()) {
-      pace_->Advance(kServerGapMs);
+    // This client has taken all it was sent and no client has a text on its way:
+    // the server's next paced text may go.
+    if (pace_ && messages_.size() == taken_ && pace_->Clock.Waiting() &&
+        std::all_of(pace_->Clients.begin(), pace_->Clients.end(),
+                    [](const TestClient* client) { return client->AllArrived(); })) {
+      pace_->Clock.Advance(kServerGapMs);
     }
     return false;
   };

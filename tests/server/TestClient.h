@@ -1,12 +1,14 @@
 // A client for the server tests, over 127.0.0.1. It cuts what it receives into
 // messages the way Ringlook does, by the silence between bursts. Given the
-// server's manual pace, it moves that pace on only while it waits for a text,
-// after the one before has settled, so two texts can never run together.
+// server's manual pace, it moves that pace on only while it waits for a text
+// and every client on that pace has all its texts whole, so two texts can
+// never run together at any client.
 #pragma once
 
 #include <QElapsedTimer>
 #include <QTcpSocket>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,9 +24,18 @@ using ringlook::testing::WaitUntil;
 
 class TestClient {
  public:
+  // The server's manual pace and the clients that share it.
+  struct SharedPace {
+    ManualPaceClock& Clock;
+    std::vector<const TestClient*> Clients;
+  };
+
   explicit TestClient(quint16 port);
-  // The server's manual pace, and how many texts the server has written to this client.
-  void MovePace(ManualPaceClock& pace, std::function<std::size_t()> written);
+  ~TestClient();
+  TestClient(const TestClient&) = delete;
+  TestClient& operator=(const TestClient&) = delete;
+  // The pace this client moves, and how many texts the server has written to it.
+  void MovePace(std::shared_ptr<SharedPace> pace, std::function<std::size_t()> written);
   [[nodiscard]] quint16 LocalPort() const { return socket_.localPort(); }
 
   [[nodiscard]] bool Connected() const { return socket_.state() == QAbstractSocket::ConnectedState; }
@@ -41,13 +52,15 @@ class TestClient {
  private:
   void OnReadyRead();
   [[nodiscard]] bool Settled(std::size_t index) const;
+  // Every text written to this client has come, the last one settled, or it is not connected.
+  [[nodiscard]] bool AllArrived() const;
 
   struct Message {
     std::string Text;
     qint64 LastByteMs = 0;
   };
 
-  ManualPaceClock* pace_ = nullptr;
+  std::shared_ptr<SharedPace> pace_;
   std::function<std::size_t()> written_;
   QTcpSocket socket_;
   QElapsedTimer clock_;
