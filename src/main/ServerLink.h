@@ -33,7 +33,6 @@ class ServerLink {
 
   // The start-up window (60.48 s) and the sleep watch count from startDays.
   void StartAt(double startDays);
-  [[nodiscard]] double StartTime() const { return startTime_; }
   // Strictly before the start-up window's end.
   [[nodiscard]] bool InsideStartupWindow() const;
   // True when the date-time ran more than 30 s further than the tick since the last call.

@@ -2,6 +2,8 @@
 // and close. The other concerns live in the files beside this one.
 #include "main/TFormRinglook.h"
 
+#include <cstdint>
+
 #include "common/Error.h"
 #include "common/Text.h"
 #include "common/Version.h"

@@ -7,7 +7,6 @@
 // handlers are spread over the files of this folder by concern.
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
