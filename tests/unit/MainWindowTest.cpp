@@ -56,29 +56,24 @@ TEST(FirstActivation, ReadsTheSettingsConnectsPlacesAndMinimises) {
   EXPECT_EQ(h.socket.Attempts(), 1);
 }
 
-TEST(FirstActivation, BadPositionFallsBackToTop125Left155) {
-  for (const auto& [x, y] :
-       std::vector<std::pair<std::string, std::string>>{{"100", "abc"}, {"abc", "100"}, {"", ""}}) {
-    MainWindowHarness h;
-    StoreSettings(h.mockStore, "192.168.1.10", x, y);
-    h.mainControls.Self.Show();
-    EXPECT_EQ(h.mainControls.Self.Top(), 125) << x << "/" << y;
-    EXPECT_EQ(h.mainControls.Self.Left(), 155) << x << "/" << y;
-  }
-}
-
-// The screens come from the desktop: a window whose title bar is on none of
-// them goes back to 155, 125 at the first activation, and when the monitor it
-// was on has gone and the program brings it up.
-TEST(FirstActivation, AWindowOffEveryScreenComesBackOnOne) {
+// A position that is not a number, or whose title bar is on none of the
+// desktop's screens, goes back to 155, 125 at the first activation, and when
+// the monitor it was on has gone and the program brings it up.
+TEST(FirstActivation, ABadPositionOrAWindowOffEveryScreenComesBackOnOne) {
   const ui::Rect laptop{0, 0, 1280, 770};
   const ui::Rect leftMonitor{-1920, 0, 1920, 1050};
   struct Case {
     const char* what;
     std::function<void(MainWindowHarness&)> bringUp;
+    const char* x = "-1500";
+    const char* y = "300";
+    bool screensKnown = true;  // else the desktop places it, and only the fallback moves it
   };
   for (const Case& c : std::initializer_list<Case>{
-           {"stored off every screen", nullptr},
+           {"stored off every screen", nullptr, "3000", "2000"},
+           {"y not a number", nullptr, "100", "abc", false},
+           {"x not a number", nullptr, "abc", "100", false},
+           {"neither stored", nullptr, "", "", false},
            {"its screen goes away", [](MainWindowHarness& h) { h.app.OnScreensChanged(); }},
            {"the connection closes", [](MainWindowHarness& h) { h.socket.CloseByPeer(); }},
            {"a call pops it up", [](MainWindowHarness& h) { h.main.Dispatch("NIEUW^Jansen^0^^0612345678^3^"); }},
@@ -86,8 +81,8 @@ TEST(FirstActivation, AWindowOffEveryScreenComesBackOnOne) {
        }) {
     SCOPED_TRACE(c.what);
     MainWindowHarness h;
-    StoreSettings(h.mockStore, "192.168.1.10", c.bringUp ? "-1500" : "3000", c.bringUp ? "300" : "2000");
-    h.app.SetScreens({laptop, leftMonitor});
+    StoreSettings(h.mockStore, "192.168.1.10", c.x, c.y);
+    if (c.screensKnown) h.app.SetScreens({laptop, leftMonitor});
     h.mainControls.Self.Show();
     if (c.bringUp) {
       EXPECT_EQ(h.mainControls.Self.Left(), -1500) << "kept on the monitor to the left while it is there";

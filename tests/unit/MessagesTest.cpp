@@ -37,19 +37,16 @@ TEST(Requests, SetCutsTheNameTrimsTheNoteAndChoosesTheFlag) {
   EXPECT_EQ(SetRequest("1", "Ann", longNote, false), "SET^1^Ann^" + longNote + "^1^") << "the note goes whole";
 }
 
+// A record's fields joined by '|', so that one comparison shows every field.
+std::string Fields(const CallerRecord& r) {
+  return r.Name + "|" + r.Flag + "|" + r.Detail + "|" + r.Number + "|" + r.TodayCount;
+}
+std::string Fields(const NumberRecord& r) { return r.Number + "|" + r.Name + "|" + r.Note + "|" + r.Flag; }
+std::string Fields(const ReceivedMessage& m) { return std::string(m.Sender) + "|" + std::string(m.Body); }
+
 TEST(CallerRecord, ReadsFiveFieldsAndEmptiesFromTheFirstMissingSeparator) {
-  const CallerRecord full = CallerRecord::Read("Ann^0^abc^0123^2^ignored");
-  EXPECT_EQ(full.Name, "Ann");
-  EXPECT_EQ(full.Flag, "0");
-  EXPECT_EQ(full.Detail, "abc");
-  EXPECT_EQ(full.Number, "0123");
-  EXPECT_EQ(full.TodayCount, "2");
-  const CallerRecord cut = CallerRecord::Read("Jan^0^");
-  EXPECT_EQ(cut.Name, "Jan");
-  EXPECT_EQ(cut.Flag, "0");
-  EXPECT_EQ(cut.Detail, "");
-  EXPECT_EQ(cut.Number, "");
-  EXPECT_EQ(cut.TodayCount, "");
+  EXPECT_EQ(Fields(CallerRecord::Read("Ann^0^abc^0123^2^ignored")), "Ann|0|abc|0123|2");
+  EXPECT_EQ(Fields(CallerRecord::Read("Jan^0^")), "Jan|0|||");
   EXPECT_EQ(CallerRecord::Read("a^b^c^d^17").TodayCount, "") << "the count needs its closing ^";
 }
 
@@ -93,32 +90,19 @@ TEST(NameList, ReadsNamesFollowedBySeparators) {
 }
 
 TEST(ServerMessages, MsgKeepsSeparatorsAndLineBreaksInTheBody) {
-  const auto m = ReadMessage(TextAfter("MSG^Ann^see you ^ at 5\r\nbye", '^'));
-  EXPECT_EQ(m.Sender, "Ann");
-  EXPECT_EQ(m.Body, "see you ^ at 5\r\nbye");
-  const auto noSender = ReadMessage("no separator");
-  EXPECT_EQ(noSender.Sender, "");
-  EXPECT_EQ(noSender.Body, "no separator");
+  EXPECT_EQ(Fields(ReadMessage(TextAfter("MSG^Ann^see you ^ at 5\r\nbye", '^'))), "Ann|see you ^ at 5\r\nbye");
+  EXPECT_EQ(Fields(ReadMessage("no separator")), "|no separator");
 }
 
 TEST(ServerMessages, ReplyGetReadsANumberRecord) {
-  const NumberRecord r = ReadNumberRecord("0123^Ann^bel terug\r\nmorgen^2^");
-  EXPECT_EQ(r.Number, "0123");
-  EXPECT_EQ(r.Name, "Ann");
-  EXPECT_EQ(r.Note, "bel terug\r\nmorgen");
-  EXPECT_EQ(r.Flag, "2");
-  const NumberRecord empty = ReadNumberRecord("");
-  EXPECT_EQ(empty.Number + empty.Name + empty.Note + empty.Flag, "");
+  EXPECT_EQ(Fields(ReadNumberRecord("0123^Ann^bel terug\r\nmorgen^2^")), "0123|Ann|bel terug\r\nmorgen|2");
+  EXPECT_EQ(Fields(ReadNumberRecord("")), "|||");
 }
 
 TEST(RoundTrip, SetRequestReadsBackAsTheRecordItCarries) {
   const std::string set = SetRequest("0123", "Ann", "bel\r\nterug", true);
   ASSERT_TRUE(HasKeyword(set, "SET"));
-  const NumberRecord r = ReadNumberRecord(TextAfter(set, '^'));
-  EXPECT_EQ(r.Number, "0123");
-  EXPECT_EQ(r.Name, "Ann");
-  EXPECT_EQ(r.Note, "bel\r\nterug");
-  EXPECT_EQ(r.Flag, "2");
+  EXPECT_EQ(Fields(ReadNumberRecord(TextAfter(set, '^'))), "0123|Ann|bel\r\nterug|2");
 }
 
 }  // namespace
