@@ -240,9 +240,8 @@ TEST(NameList, ListsEveryoneButTheUserByteForByteAndPreselectsTheLastCorresponde
     h.setupControls.Edit2.SetText(c.nickname);
     h.logic.formSentMSG.SetLastCorrespondent(c.lastCorrespondent);
     ui::MemoryFormSentMSG& dialog = h.sentMSGControls;
-    for (ui::Control* control : std::vector<ui::Control*>{&dialog.ComboBox1, &dialog.Button2, &dialog.Memo1}) {
-      control->SetEnabled(false);
-    }
+    const std::vector<ui::Control*> controls{&dialog.ComboBox1, &dialog.Button2, &dialog.Memo1};
+    for (ui::Control* control : controls) control->SetEnabled(false);
     if (c.dialogShowing) dialog.Self.Show();
     h.main.Dispatch(c.text);
     std::vector<std::string> items;
@@ -250,7 +249,7 @@ TEST(NameList, ListsEveryoneButTheUserByteForByteAndPreselectsTheLastCorresponde
     EXPECT_EQ(items, c.items);
     EXPECT_EQ(dialog.ComboBox1.ItemIndex(), c.selected);
     EXPECT_EQ(dialog.Memo1.Focused(), c.focusOnText);
-    EXPECT_TRUE(dialog.ComboBox1.Enabled() && dialog.Button2.Enabled() && dialog.Memo1.Enabled());
+    EXPECT_TRUE(std::ranges::all_of(controls, &ui::Control::Enabled));
   }
 }
 
@@ -285,10 +284,9 @@ TEST(ReplyGet, FillsTheDialogWithTheEntryItWaitsForAndOnlyEverTicksTheAlertBox) 
     Dispatching h;
     ui::MemoryFormEdit& dialog = h.editControls;
     for (const std::string& number : c.awaited) h.edit.Prepare(number, false);
-    for (ui::Control* control :
-         std::vector<ui::Control*>{&dialog.Button2, &dialog.Edit1, &dialog.Edit2, &dialog.CheckBox1, &dialog.Memo1}) {
-      control->SetEnabled(false);
-    }
+    const std::vector<ui::Control*> controls{&dialog.Button2, &dialog.Edit1, &dialog.Edit2, &dialog.CheckBox1,
+                                             &dialog.Memo1};
+    for (ui::Control* control : controls) control->SetEnabled(false);
     dialog.Edit1.SetText("stale");
     dialog.Memo1.SetText("stale");
     for (const std::string& text : c.texts) h.main.Dispatch(text);
@@ -296,9 +294,7 @@ TEST(ReplyGet, FillsTheDialogWithTheEntryItWaitsForAndOnlyEverTicksTheAlertBox) 
     EXPECT_EQ(dialog.Edit1.Text(), c.name_);
     EXPECT_EQ(dialog.Memo1.Text(), c.note);
     EXPECT_EQ(dialog.CheckBox1.Checked(), c.alert);
-    EXPECT_EQ(dialog.Button2.Enabled() && dialog.Edit1.Enabled() && dialog.Edit2.Enabled() &&
-                  dialog.CheckBox1.Enabled() && dialog.Memo1.Enabled(),
-              c.filled);
+    EXPECT_EQ(std::ranges::all_of(controls, &ui::Control::Enabled), c.filled);
     EXPECT_FALSE(dialog.Edit1.Focused()) << "the focus moves only when the dialog is showing";
     // Every reply the dialog does not take is logged.
     const auto replies = [](const std::vector<std::string>& lines, bool atStart) {

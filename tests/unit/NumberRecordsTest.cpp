@@ -30,10 +30,6 @@ struct Records : testing::MainWindowHarness {
   ui::MemoryFormEdit& dialog = editControls;
 };
 
-bool AllEnabled(const ui::MemoryFormEdit& d) {
-  return d.Edit1.Enabled() && d.Edit2.Enabled() && d.Memo1.Enabled() && d.CheckBox1.Enabled() && d.Button2.Enabled();
-}
-
 TEST(DoubleClickAndDeleteNumber, WithoutASelectedLineAskNothing) {
   for (const bool doubleClick : {true, false}) {
     Records h;
@@ -44,28 +40,33 @@ TEST(DoubleClickAndDeleteNumber, WithoutASelectedLineAskNothing) {
   }
 }
 
+// A line without a number (the third) still asks, for the empty number.
 TEST(DoubleClick, AsksForTheEntryAndWaitsDisabledForTheReply) {
-  Records h;
-  h.dialog.Edit1.SetText("vorige");
-  h.dialog.CheckBox1.SetChecked(true);
-  h.mainControls.ListBox1.SetItemIndex(0);
-  h.WhileEditing([&](ui::MemoryFormEdit& d) {
-    EXPECT_EQ(d.Self.Caption(), "Wijzigen");
-    EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^0612345678"});
-    EXPECT_EQ(d.Edit1.Text(), "");
-    EXPECT_FALSE(d.CheckBox1.Checked());
-    EXPECT_TRUE(d.CheckBox1.Enabled()) << "only the alert box, Annuleren and the close box before the reply";
-    EXPECT_FALSE(d.Edit1.Enabled() || d.Edit2.Enabled() || d.Memo1.Enabled() || d.Button2.Enabled());
-    EXPECT_TRUE(d.Edit2.ReadOnly());
-    EXPECT_EQ(d.Edit2.Background(), ui::Colour::Menu);
-    h.main.Dispatch("REPLYGET^0612345678^Jansen^Belt vaak^0^");
-    EXPECT_TRUE(AllEnabled(d));
-    EXPECT_TRUE(d.Edit1.Focused());
-    d.Button1.Click();
-  });
-  h.mainControls.ListBox1.OnDblClick();
-  EXPECT_EQ(h.main.SelectedNumber(), "0612345678");
-  EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^0612345678"}) << "Annuleren sends nothing";
+  for (const auto& [line, number] : std::vector<std::pair<int, std::string>>{{0, "0612345678"}, {2, ""}}) {
+    SCOPED_TRACE(line);
+    Records h;
+    h.dialog.Edit1.SetText("vorige");
+    h.dialog.CheckBox1.SetChecked(true);
+    h.mainControls.ListBox1.SetItemIndex(line);
+    h.WhileEditing([&](ui::MemoryFormEdit& d) {
+      EXPECT_EQ(d.Self.Caption(), "Wijzigen");
+      EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^" + number});
+      EXPECT_EQ(d.Edit1.Text(), "");
+      EXPECT_FALSE(d.CheckBox1.Checked());
+      EXPECT_TRUE(d.CheckBox1.Enabled()) << "only the alert box, Annuleren and the close box before the reply";
+      EXPECT_FALSE(d.Edit1.Enabled() || d.Edit2.Enabled() || d.Memo1.Enabled() || d.Button2.Enabled());
+      EXPECT_TRUE(d.Edit2.ReadOnly());
+      EXPECT_EQ(d.Edit2.Background(), ui::Colour::Menu);
+      h.main.Dispatch("REPLYGET^" + number + "^Jansen^Belt vaak^0^");
+      EXPECT_TRUE(d.Edit1.Enabled() && d.Edit2.Enabled() && d.Memo1.Enabled() && d.CheckBox1.Enabled() &&
+                  d.Button2.Enabled());
+      EXPECT_TRUE(d.Edit1.Focused());
+      d.Button1.Click();
+    });
+    h.mainControls.ListBox1.OnDblClick();
+    EXPECT_EQ(h.main.SelectedNumber(), number);
+    EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^" + number}) << "Annuleren sends nothing";
+  }
 }
 
 // What the dialog shows goes back; the request's own rules (the cut, the trims,
@@ -115,13 +116,6 @@ TEST(OutsideTheWindow, ACallIsShownOrItsEntryEditedAsFromItsLine) {
   EXPECT_EQ(h.dialog.Self.ModalShowings(), 1);
 }
 
-TEST(DoubleClick, ALineWithoutANumberStillAsks) {
-  Records h;
-  h.mainControls.ListBox1.SetItemIndex(2);
-  h.mainControls.ListBox1.OnDblClick();
-  EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^"});
-}
-
 TEST(EditDialog, AlertColoursFollowTheBoxAndEnterInTheNameIsSwallowed) {
   Records h;
   h.mainControls.ListBox1.SetItemIndex(0);
@@ -141,13 +135,14 @@ TEST(EditDialog, AlertColoursFollowTheBoxAndEnterInTheNameIsSwallowed) {
   EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^0612345678"});
 }
 
-TEST(AddNumber, AsksForTheNumberThenEditsItsEntry) {
+TEST(AddNumber, AsksForTheNumberThenEditsItsEntryAndCancellingSendsNothing) {
   struct Case {
     std::string typed;
-    std::string number;
+    std::string number;  // empty when cancelled: none is chosen
+    bool cancel;
   };
-  for (const Case& c : {Case{" 0201234567 ", "0201234567"}, Case{"", ""}}) {
-    SCOPED_TRACE(c.number);
+  for (const Case& c : {Case{" 0201234567 ", "0201234567", false}, Case{"", "", false}, Case{"0201234567", "", true}}) {
+    SCOPED_TRACE(c.typed + (c.cancel ? " cancelled" : ""));
     Records h;
     h.dialog.CheckBox1.SetChecked(true);  // left ticked by an earlier edit
     h.WhileEditing([&](ui::MemoryFormEdit& d) {
@@ -160,7 +155,7 @@ TEST(AddNumber, AsksForTheNumberThenEditsItsEntry) {
       EXPECT_FALSE(d.CheckBox1.Enabled());
       EXPECT_TRUE(d.Edit2.Focused());
       d.Edit2.Type(c.typed);
-      d.Button2.Click();
+      c.cancel ? d.Button1.Click() : d.Button2.Click();
     });
     h.WhileEditing([&](ui::MemoryFormEdit& d) {
       EXPECT_EQ(d.Self.Caption(), "Wijzigen");
@@ -172,19 +167,10 @@ TEST(AddNumber, AsksForTheNumberThenEditsItsEntry) {
     });
     h.mainControls.Addnumber1.Click();
     EXPECT_EQ(h.main.SelectedNumber(), c.number);
-    EXPECT_EQ(h.Sent(), (std::vector<std::string>{"ADD^" + c.number, "SET^" + c.number + "^Nieuw^^0^"}));
+    EXPECT_EQ(h.dialog.Self.ModalShowings(), c.cancel ? 1 : 2);
+    EXPECT_EQ(h.Sent(), (c.cancel ? std::vector<std::string>{}
+                                  : std::vector<std::string>{"ADD^" + c.number, "SET^" + c.number + "^Nieuw^^0^"}));
   }
-}
-
-TEST(AddNumber, CancellingTheNumberSendsNothing) {
-  Records h;
-  h.WhileEditing([](ui::MemoryFormEdit& d) {
-    d.Edit2.Type("0201234567");
-    d.Button1.Click();
-  });
-  h.mainControls.Addnumber1.Click();
-  EXPECT_TRUE(h.Sent().empty());
-  EXPECT_EQ(h.dialog.Self.ModalShowings(), 1);
 }
 
 // A GET that never got its reply leaves the number field and "Ok" disabled;
