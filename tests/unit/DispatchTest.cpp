@@ -85,6 +85,7 @@ TEST(Nieuw, TheTitleGoesBackSevenMinutesAfterTheLastCall) {
   EXPECT_EQ(h.app.Title(), "Tweede");
   h.loop.RunFor(20000);
   EXPECT_EQ(h.app.Title(), "Ringlook");
+  EXPECT_FALSE(h.mainControls.Timer1.Enabled()) << "and the title timer stops";
 }
 
 TEST(Wijzig, ChangesEveryLineOfTheNumberInPlaceAndKeepsTheSelection) {

@@ -279,15 +279,6 @@ TEST(Timers, HistoryOnceFourMinutesAfterStartAndNickWithinAMinuteOfConnecting) {
   EXPECT_TRUE(h.mainControls.Timer3.Enabled());
 }
 
-TEST(Timers, TitleTimerPutsTheTitleBackAndStops) {
-  MainWindowHarness h;
-  h.app.SetTitle("x Bakkerij");
-  h.mainControls.Timer1.SetEnabled(true);
-  h.loop.RunFor(420000);
-  EXPECT_EQ(h.app.Title(), "Ringlook");
-  EXPECT_FALSE(h.mainControls.Timer1.Enabled());
-}
-
 TEST(SetupDialog, OpeningDropsTheLinkAndAnAttemptAndClosingSavesLinksAndConnects) {
   MainWindowHarness h;
   h.Connect();
