@@ -12,8 +12,6 @@
 namespace ringlook {
 namespace {
 
-const std::string kRule = "\r\n" + std::string(55, '-') + "\r\n";
-
 struct Messaging : testing::MainWindowHarness {
   explicit Messaging(const std::string& nickname = "Jan") {
     setupControls.Edit2.SetText(nickname);
@@ -241,7 +239,7 @@ TEST(MessagesWindow, ToonBerichtenShowsOnlyTheLastBlockAndWissenEmptiesIt) {
   h.loop.RunFor((9 * 60 + 5) * 60000ULL);
   h.window.Self.Show();
   for (const char* body : {"een", "twee", "drie"}) h.Arrive(std::string("MSG^Piet^") + body);
-  const std::string last = kRule + "Bericht van : Piet  (21:05)\r\n\r\ndrie";
+  const std::string last = "\r\n" + std::string(55, '-') + "\r\nBericht van : Piet  (21:05)\r\n\r\ndrie";
   ASSERT_NE(h.window.RichOntvang.Text(), last) << "the view holds all three";
   h.window.Self.Close(ui::ModalResult::Cancel);
 
