@@ -25,11 +25,11 @@ class LoopbackNetwork : public Network {
   void Write(const std::string& bytes) override { Listener::Write(peer_, bytes); }
   std::string Received(std::size_t count) override { return Listener::Received(peer_, count); }
   bool EndOfStream() override { return Listener::EndOfStream(peer_); }
+  [[nodiscard]] bool PeerOutlivesTheSocket() const override { return true; }
   void CloseInOrder() override { listener_.CloseInOrder(peer_); }
   void Reset() override { listener_.Reset(peer_); }
   bool StopAnswering() override { return listener_.StopAnswering(); }
 
-  [[nodiscard]] SocketHandle Peer() const { return peer_; }
   [[nodiscard]] std::uint16_t Port() const { return listener_.Port(); }
 
  private:

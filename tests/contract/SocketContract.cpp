@@ -245,7 +245,10 @@ TEST_P(SocketContract, NoTargetEndsTheAttemptInsideTheCallAndAlsoOneTheHandlerSt
 TEST_P(SocketContract, DestroyingTheSocketClosesItWithoutAnyHandler) {
   ASSERT_TRUE(events.Connect());
   network->DestroySocket();
-  EXPECT_TRUE(network->EndOfStream());
+  // On the memory kind the peer goes with the socket: only the log can tell there.
+  if (network->PeerOutlivesTheSocket()) {
+    EXPECT_TRUE(network->EndOfStream());
+  }
   EXPECT_TRUE(events.log.empty());
 }
 

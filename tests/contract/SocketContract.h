@@ -37,6 +37,9 @@ class Network {
   virtual std::string Received(std::size_t count) = 0;
   // The client has closed the peer's connection.
   virtual bool EndOfStream() = 0;
+  // Whether the peer outlives the socket, so that EndOfStream can tell whether
+  // destroying the socket closed the connection.
+  [[nodiscard]] virtual bool PeerOutlivesTheSocket() const { return false; }
   virtual void CloseInOrder() = 0;
   // An abortive close: the client gets a reset instead of an end of stream.
   virtual void Reset() = 0;

@@ -27,13 +27,13 @@ class AutostartDesktopEntryTest : public ::testing::Test {
   }
 
   QTemporaryDir home_;
+  AutostartDesktopEntry entry_{Folder()};
 };
 
-TEST_F(AutostartDesktopEntryTest, CreateWritesAnApplicationEntryInANewFolder) {
-  AutostartDesktopEntry entry(Folder());
-  EXPECT_FALSE(entry.Exists());
-  entry.Create("/usr/bin/ringlook");
-  EXPECT_TRUE(entry.Exists());
+TEST_F(AutostartDesktopEntryTest, CreateWritesAnApplicationEntryInANewFolderOrReplacesItAndRemoveDeletes) {
+  EXPECT_FALSE(entry_.Exists());
+  entry_.Create("/usr/bin/ringlook");
+  EXPECT_TRUE(entry_.Exists());
   EXPECT_EQ(EntryText(),
             "[Desktop Entry]\n"
             "Type=Application\n"
@@ -42,42 +42,36 @@ TEST_F(AutostartDesktopEntryTest, CreateWritesAnApplicationEntryInANewFolder) {
             "Icon=ringlook\n"
             "Terminal=false\n"
             "X-GNOME-Autostart-enabled=true\n");
-}
 
-TEST_F(AutostartDesktopEntryTest, ExecRunsTheAbsolutePathQuotedWhenItMustBe) {
-  AutostartDesktopEntry entry(Folder());
-  entry.Create("bin/ringlook");
-  EXPECT_EQ(ExecLine(), "Exec=" + QDir::currentPath().toUtf8() + "/bin/ringlook");
-
-  entry.Create("/opt/Ring look/ringlook");
-  EXPECT_EQ(ExecLine(), "Exec=\"/opt/Ring look/ringlook\"");
-
-  // Quoted, then "%" doubled for field codes, then every backslash doubled for the file.
-  entry.Create("/opt/a$b\"c\\d`e%f/ringlook");
-  EXPECT_EQ(ExecLine(), "Exec=\"/opt/a\\\\$b\\\\\"c\\\\\\\\d\\\\`e%%f/ringlook\"");
-}
-
-TEST_F(AutostartDesktopEntryTest, CreateReplacesAndRemoveDeletes) {
-  AutostartDesktopEntry entry(Folder());
-  entry.Create("/usr/bin/ringlook");
-  entry.Create("/usr/local/bin/ringlook");
+  entry_.Create("/usr/local/bin/ringlook");
   EXPECT_EQ(ExecLine(), "Exec=/usr/local/bin/ringlook");
   EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Ringlook.desktop"});
 
-  entry.Remove();
-  EXPECT_FALSE(entry.Exists());
+  entry_.Remove();
+  EXPECT_FALSE(entry_.Exists());
   EXPECT_FALSE(QFile::exists(Folder() + "/Ringlook.desktop"));
-  entry.Remove();
-  EXPECT_FALSE(entry.Exists());
+  entry_.Remove();
+  EXPECT_FALSE(entry_.Exists());
+}
+
+TEST_F(AutostartDesktopEntryTest, ExecRunsTheAbsolutePathQuotedWhenItMustBe) {
+  entry_.Create("bin/ringlook");
+  EXPECT_EQ(ExecLine(), "Exec=" + QDir::currentPath().toUtf8() + "/bin/ringlook");
+
+  entry_.Create("/opt/Ring look/ringlook");
+  EXPECT_EQ(ExecLine(), "Exec=\"/opt/Ring look/ringlook\"");
+
+  // Quoted, then "%" doubled for field codes, then every backslash doubled for the file.
+  entry_.Create("/opt/a$b\"c\\d`e%f/ringlook");
+  EXPECT_EQ(ExecLine(), "Exec=\"/opt/a\\\\$b\\\\\"c\\\\\\\\d\\\\`e%%f/ringlook\"");
 }
 
 TEST_F(AutostartDesktopEntryTest, AWriteThatStopsMidwayLeavesTheOldEntry) {
-  AutostartDesktopEntry entry(Folder());
-  entry.Create("/usr/bin/ringlook");
+  entry_.Create("/usr/bin/ringlook");
   const QByteArray before = EntryText();
   {
     const FileSizeLimit limit(static_cast<rlim_t>(before.size()));
-    EXPECT_NO_THROW(entry.Create("/opt/a much longer folder name than before/ringlook"));
+    EXPECT_NO_THROW(entry_.Create("/opt/a much longer folder name than before/ringlook"));
   }
   EXPECT_EQ(EntryText(), before);
   EXPECT_EQ(QDir(Folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"Ringlook.desktop"});
@@ -88,10 +82,9 @@ TEST_F(AutostartDesktopEntryTest, AnEntryThatCannotBeWrittenFailsQuietly) {
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
 
-  AutostartDesktopEntry entry(Folder());
-  EXPECT_NO_THROW(entry.Create("/usr/bin/ringlook"));
-  EXPECT_FALSE(entry.Exists());
-  EXPECT_NO_THROW(entry.Remove());
+  EXPECT_NO_THROW(entry_.Create("/usr/bin/ringlook"));
+  EXPECT_FALSE(entry_.Exists());
+  EXPECT_NO_THROW(entry_.Remove());
 }
 
 }  // namespace

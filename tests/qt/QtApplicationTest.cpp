@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
-#include <QTest>
 #include <QTimer>
 
 #include "qt/QtApplication.h"

@@ -1,7 +1,6 @@
 // The main window's key preview and the dialogs' closing rules on real widgets.
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>

@@ -63,7 +63,7 @@ class QtInstanceLockTest : public ::testing::Test {
   QTemporaryDir runtime_;
 };
 
-TEST_F(QtInstanceLockTest, ASecondStartAsksTheFirstToShowAndEnds) {
+TEST_F(QtInstanceLockTest, ASecondStartAsksTheFirstToShowAndEndsAndAnOrderlyEndFreesTheLockAndTheSocket) {
   Probe first(runtime_.path());
   ASSERT_TRUE(first.WaitForLine("first"));
 
@@ -71,6 +71,14 @@ TEST_F(QtInstanceLockTest, ASecondStartAsksTheFirstToShowAndEnds) {
   EXPECT_EQ(second.WaitForExit(), 0);
   EXPECT_FALSE(second.Lines().contains("first"));
   EXPECT_TRUE(first.WaitForLine("show"));
+
+  first.CloseInput();
+  ASSERT_EQ(first.WaitForExit(), 0);
+  EXPECT_FALSE(QFile::exists(runtime_.path() + "/Ringlook.lock"));
+  EXPECT_FALSE(QFile::exists(runtime_.path() + "/Ringlook.socket"));
+
+  QtInstanceLock lock(runtime_.path());
+  EXPECT_EQ(lock.Acquire(), InstanceLock::Outcome::First);
 }
 
 TEST_F(QtInstanceLockTest, AKilledFirstLeavesNothingThatStopsTheNextStart) {
@@ -87,35 +95,18 @@ TEST_F(QtInstanceLockTest, AKilledFirstLeavesNothingThatStopsTheNextStart) {
   EXPECT_TRUE(next.WaitForLine("show"));
 }
 
-TEST_F(QtInstanceLockTest, ASecondStartThatCannotReachTheFirstEndsQuietly) {
+TEST_F(QtInstanceLockTest, ALockHeldUntilReleasedWithoutListeningSendsEveryOtherStartAwayQuietly) {
   // This process holds the lock but does not listen, as a first copy does while it starts.
-  QtInstanceLock holder(runtime_.path());
-  ASSERT_EQ(holder.Acquire(), InstanceLock::Outcome::First);
-
-  Probe second(runtime_.path());
-  EXPECT_EQ(second.WaitForExit(), 0);
-  EXPECT_FALSE(second.Lines().contains("first"));
-}
-
-TEST_F(QtInstanceLockTest, AnOrderlyEndFreesTheLockAndTheSocket) {
-  Probe first(runtime_.path());
-  ASSERT_TRUE(first.WaitForLine("first"));
-  first.CloseInput();
-  ASSERT_EQ(first.WaitForExit(), 0);
-  EXPECT_FALSE(QFile::exists(runtime_.path() + "/Ringlook.lock"));
-  EXPECT_FALSE(QFile::exists(runtime_.path() + "/Ringlook.socket"));
-
-  QtInstanceLock lock(runtime_.path());
-  EXPECT_EQ(lock.Acquire(), InstanceLock::Outcome::First);
-}
-
-TEST_F(QtInstanceLockTest, WithinOneProcessTheLockIsHeldUntilReleased) {
   QtInstanceLock first(runtime_.path());
   QtInstanceLock second(runtime_.path());
   ASSERT_EQ(first.Acquire(), InstanceLock::Outcome::First);
   EXPECT_EQ(first.Acquire(), InstanceLock::Outcome::First);
   EXPECT_EQ(second.Acquire(), InstanceLock::Outcome::Another);
   EXPECT_FALSE(second.AskFirstToShow());
+
+  Probe probe(runtime_.path());
+  EXPECT_EQ(probe.WaitForExit(), 0);
+  EXPECT_FALSE(probe.Lines().contains("first"));
 
   first.Release();
   EXPECT_EQ(second.Acquire(), InstanceLock::Outcome::First);

@@ -45,6 +45,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, FindWebAddressesTest,
 class QtRichViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    view_.OnUrlClick = [this](const std::string& url) { clicked_.push_back(url); };
     view_.resize(479, 155);
     view_.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view_));
@@ -58,24 +59,25 @@ class QtRichViewTest : public ::testing::Test {
     cursor.setPosition(position + 1);
     return QPoint((before.left() + view_.cursorRect(cursor).left()) / 2, before.center().y());
   }
+  // Where text first starts in the view.
+  int Find(const char* text) { return static_cast<int>(view_.document()->toRawText().indexOf(QLatin1String(text))); }
 
   qt::QtRichView view_{nullptr};
+  std::vector<std::string> clicked_;
 };
 
 TEST_F(QtRichViewTest, LeftPressOrEnterOnAnAddressSelectsItAndReportsItsExactText) {
   view_.SetText("Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag. Of mailto:ann@x.nl");
-  std::vector<std::string> clicked;
-  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
-  const int start = static_cast<int>(view_.document()->toRawText().indexOf("www"));
+  const int start = Find("www");
 
   QTest::mouseClick(view_.viewport(), Qt::RightButton, {}, PointAt(start + 3));
-  EXPECT_TRUE(clicked.empty());
+  EXPECT_TRUE(clicked_.empty());
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 3));
-  EXPECT_EQ(clicked, std::vector<std::string>{"www.test.nl/x?y=1"});
+  EXPECT_EQ(clicked_, std::vector<std::string>{"www.test.nl/x?y=1"});
   EXPECT_EQ(view_.SelectedText(), "www.test.nl/x?y=1");
 
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(2));
-  EXPECT_EQ(clicked.size(), 1U) << "plain text is no link";
+  EXPECT_EQ(clicked_.size(), 1U) << "plain text is no link";
   EXPECT_EQ(view_.Text(), "Bericht van : Ann\r\n\r\nKijk op www.test.nl/x?y=1, graag. Of mailto:ann@x.nl");
 
   // From the keyboard: Tab goes from link to link, Enter opens the one reached.
@@ -85,7 +87,7 @@ TEST_F(QtRichViewTest, LeftPressOrEnterOnAnAddressSelectsItAndReportsItsExactTex
   QTest::keyClick(&view_, Qt::Key_Tab);
   QTest::keyClick(&view_, Qt::Key_Tab);
   QTest::keyClick(&view_, Qt::Key_Return);
-  EXPECT_EQ(clicked, (std::vector<std::string>{"www.test.nl/x?y=1", "mailto:ann@x.nl"}));
+  EXPECT_EQ(clicked_, (std::vector<std::string>{"www.test.nl/x?y=1", "mailto:ann@x.nl"}));
   EXPECT_TRUE(view_.hasFocus());
 }
 
@@ -95,8 +97,7 @@ TEST_F(QtRichViewTest, AppendedTextIsMarkedAndAFailingHandlerIsIgnored) {
   EXPECT_EQ(view_.Text(), "a\r\nb http://x.nl\r\n");
   EXPECT_EQ(view_.LineCount(), 3);
   view_.OnUrlClick = [](const std::string&) { throw std::runtime_error("no browser"); };
-  const int start = static_cast<int>(view_.document()->toRawText().indexOf("http"));
-  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 1));
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(Find("http") + 1));
   EXPECT_EQ(view_.SelectedText(), "http://x.nl");
 }
 
@@ -110,11 +111,9 @@ bool IsLinkAt(QTextDocument* document, int position) {
 TEST_F(QtRichViewTest, AnAddressCutByTheEndOfTheTextIsWholeOnceTheRestComes) {
   view_.SetText("Bericht van : Ann\r\n\r\nKijk op www.test.");
   view_.AppendLines("nl/x?y=1 en verder\r\n");
-  std::vector<std::string> clicked;
-  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
-  const int start = static_cast<int>(view_.document()->toRawText().indexOf("www"));
+  const int start = Find("www");
   QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(start + 12));
-  EXPECT_EQ(clicked, std::vector<std::string>{"www.test.nl/x?y=1"});
+  EXPECT_EQ(clicked_, std::vector<std::string>{"www.test.nl/x?y=1"});
   EXPECT_FALSE(IsLinkAt(view_.document(), start + 18)) << "the text after the address";
 }
 
@@ -171,11 +170,8 @@ TEST_F(QtRichViewTest, MarkupInAMessageIsShownAsTheCharactersItIs) {
           << fragment.fragment().text().toStdString();
     }
   }
-  std::vector<std::string> clicked;
-  view_.OnUrlClick = [&clicked](const std::string& url) { clicked.push_back(url); };
-  const int klik = static_cast<int>(view_.document()->toRawText().indexOf("klik"));
-  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(klik + 1));
-  EXPECT_TRUE(clicked.empty());
+  QTest::mouseClick(view_.viewport(), Qt::LeftButton, {}, PointAt(Find("klik") + 1));
+  EXPECT_TRUE(clicked_.empty());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // The settings file store on a temporary configuration folder: the store
 // contract, the file's own layout, another copy's changes, hand-written files.
-#include <QDir>
 #include <QFile>
 
 #include <memory>
@@ -42,8 +41,7 @@ class QtSettingsStoreTest : public SettingsFolder {};
 // One line a value, its type named and its bytes escaped; a name in another
 // case takes the line of the stored one.
 TEST_F(QtSettingsStoreTest, TheFileHoldsOneLineAValue) {
-  QtSettingsStore store(folder_.path());
-  store.OpenKey(kSettingsKey);
+  QtSettingsStore store = Reopened();
   store.WriteString("ServerIp", "10.0.0.5 ");
   store.WriteInteger("Popup", -7);
   store.WriteString("x", "-12");
@@ -63,8 +61,7 @@ TEST_F(QtSettingsStoreTest, TheFileHoldsOneLineAValue) {
 }
 
 TEST_F(QtSettingsStoreTest, OpeningCreatesAMissingKeyAndRereadsTheFileEachTime) {
-  QtSettingsStore store(folder_.path());
-  store.OpenKey(kSettingsKey);
+  QtSettingsStore store = Reopened();
   EXPECT_TRUE(QFile::exists(File()));
   store.WriteString("ServerIp", "first");
   store.CloseKey();
@@ -86,8 +83,7 @@ TEST_F(QtSettingsStoreTest, ReadsAFileWrittenByHand) {
       "NickName=text:unknown type\r\n"
       "a line that is no value\r\n"
       "Bad=integer:12abc\r\n");
-  QtSettingsStore store(folder_.path());
-  store.OpenKey(kSettingsKey);
+  QtSettingsStore store = Reopened();
   EXPECT_EQ(store.ReadString("ServerIp"), "192.168.1.20");
   EXPECT_EQ(store.ReadInteger("Popup"), 1);
   EXPECT_EQ(store.ReadString("x"), "-40");

@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>

@@ -61,8 +61,7 @@ TEST_F(SettingsDurabilityTest, AWriterKilledWhileSavingLeavesEveryEarlierSaveAnd
                                           "NickName=string:\\d+\\nPopup=integer:\\d+\\nServer2=string:\\d+\\n"
                                           "ServerIp=string:\\d+\\nx=string:\\d+\\ny=string:\\d+\\n"));
   {
-    QtSettingsStore store(folder_.path());
-    store.OpenKey(settings::kSettingsKey);
+    QtSettingsStore store = Reopened();
     for (const char* name : {"ServerIp", "Server2", "NickName", "x", "y"}) store.WriteString(name, "0");
     store.WriteInteger("Popup", 0);
   }
@@ -173,8 +172,7 @@ class SpoiledStoreTest : public SettingsFolder, public ::testing::WithParamInter
 
 TEST_P(SpoiledStoreTest, GivesTheFixedErrorTextsAndLosesNothingStoredBefore) {
   {
-    QtSettingsStore store(folder_.path());
-    store.OpenKey(settings::kSettingsKey);
+    QtSettingsStore store = Reopened();
     store.WriteString("ServerIp", "10.0.0.1");
     store.WriteInteger("Popup", 1);
   }
@@ -182,8 +180,7 @@ TEST_P(SpoiledStoreTest, GivesTheFixedErrorTextsAndLosesNothingStoredBefore) {
   {
     const Spoiled spoiled(GetParam().spoil, folder_.path());
     if (!spoiled.Ready()) GTEST_SKIP() << "root cannot act as an unprivileged user here";
-    QtSettingsStore store(folder_.path());
-    store.OpenKey(settings::kSettingsKey);
+    QtSettingsStore store = Reopened();
     EXPECT_EQ(store.ReadString("ServerIp"), GetParam().readsStored ? "10.0.0.1" : "");
     int popup = 0;
     EXPECT_EQ(ErrorOf([&] { popup = store.ReadInteger("Popup"); }),

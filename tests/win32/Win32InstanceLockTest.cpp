@@ -40,15 +40,27 @@ class Win32InstanceLockTest : public ::testing::Test {
   const std::string key_ = "Software\\RinglookTests\\PMutex" + std::to_string(GetCurrentProcessId());
 };
 
-TEST_F(Win32InstanceLockTest, ASecondStartBringsTheFirstForwardAndAnOrderlyEndRemovesTheValue) {
+TEST_F(Win32InstanceLockTest, ASecondStartBringsForwardOnlyAWindowTheValueNamesAndAnOrderlyEndRemovesTheValue) {
   ChildProcess probe("ringlook_instance_probe.exe", ProbeArguments());
   const HWND first = StartFirst(probe);
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(HandOverValue(), std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(first))));
+  const std::string published = std::to_string(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(first)));
+  EXPECT_EQ(HandOverValue(), published);
   EXPECT_NE(IsIconic(first), FALSE);
 
   Win32InstanceLock second(mutex_, key_);
-  EXPECT_EQ(second.Acquire(), Outcome::Another);
+  ASSERT_EQ(second.Acquire(), Outcome::Another);
+  // A value that names no window is no answer, and brings nothing forward.
+  for (const char* text : {"", "abc", "12x", "99999999"}) {
+    SCOPED_TRACE(text);
+    SetHandOverValue(text);
+    EXPECT_FALSE(second.AskFirstToShow());
+  }
+  RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), kHandOverValue);
+  EXPECT_FALSE(second.AskFirstToShow());
+  EXPECT_NE(IsIconic(first), FALSE);
+
+  SetHandOverValue(published);
   EXPECT_FALSE(StartsAsFirst(second));
   EXPECT_EQ(IsIconic(first), FALSE);  // restored by the hand-over
 
@@ -67,8 +79,7 @@ TEST_F(Win32InstanceLockTest, AKilledCopyLeavesAStaleValueThatTheNextFirstReplac
     ASSERT_NE(StartFirst(probe), nullptr);
     probe.Kill();
   }
-  const std::string stale = HandOverValue();
-  EXPECT_NE(stale, "(none)");
+  EXPECT_NE(HandOverValue(), "(none)");
 
   Win32InstanceLock lock(mutex_, key_);
   ASSERT_EQ(lock.Acquire(), Outcome::First);
@@ -81,22 +92,6 @@ TEST_F(Win32InstanceLockTest, AKilledCopyLeavesAStaleValueThatTheNextFirstReplac
   lock.Release();
   DestroyWindow(window);
   EXPECT_EQ(HandOverValue(), "(none)");
-}
-
-TEST_F(Win32InstanceLockTest, AHandOverValueThatNamesNoWindowIsNotAnAnswer) {
-  ChildProcess probe("ringlook_instance_probe.exe", ProbeArguments());
-  const HWND first = StartFirst(probe);
-  ASSERT_NE(first, nullptr);
-  Win32InstanceLock second(mutex_, key_);
-  ASSERT_EQ(second.Acquire(), Outcome::Another);
-  for (const char* text : {"", "abc", "12x", "99999999"}) {
-    SCOPED_TRACE(text);
-    SetHandOverValue(text);
-    EXPECT_FALSE(second.AskFirstToShow());
-  }
-  RegDeleteKeyValueA(HKEY_CURRENT_USER, key_.c_str(), kHandOverValue);
-  EXPECT_FALSE(second.AskFirstToShow());
-  EXPECT_NE(IsIconic(first), FALSE);
 }
 
 }  // namespace

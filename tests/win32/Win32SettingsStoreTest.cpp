@@ -96,7 +96,6 @@ TEST_F(Win32SettingsStoreTest, ReadsOfValuesLeftByOthers) {
   EXPECT_EQ(ErrorOf([&] { store.ReadInteger("Popup"); }), "Invalid data type for 'Popup'");
   EXPECT_EQ(ErrorOf([&] { store.ReadInteger("Wide"); }), "Failed to get data for 'Wide'");
   EXPECT_EQ(ErrorOf([&] { store.ReadInteger("Short"); }), "Failed to get data for 'Short'");
-  EXPECT_EQ(ErrorOf([&] { store.ReadInteger("Missing"); }), "Failed to get data for 'Missing'");
   EXPECT_EQ(ErrorOf([&] { store.ReadString("ServerIp"); }), "Invalid data type for 'ServerIp'");
   EXPECT_EQ(store.ReadString("Server2"), "abc");
   EXPECT_EQ(store.ReadString("NickName"), expandable);

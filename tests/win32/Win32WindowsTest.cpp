@@ -76,11 +76,19 @@ std::vector<std::string> TabOrder(const Win32Form& form) {
   return order;
 }
 
-// What the user sees of the windows, read from the controls by name.
-class Win32BuiltWindows final : public testing::BuiltWindows {
- public:
-  Win32BuiltWindows() { application_.AttachMainForm(windows_.MainForm(), &windows_.PopupMenu1()); }
+// The windows and their application, as the program builds them.
+class Win32Program {
+ protected:
+  Win32Program() { application_.AttachMainForm(windows_.MainForm(), &windows_.PopupMenu1()); }
 
+  Win32Clock clock_;
+  Win32Application application_{clock_};
+  Win32Windows windows_{application_.Handle()};
+};
+
+// What the user sees of the windows, read from the controls by name.
+class Win32BuiltWindows final : public testing::BuiltWindows, Win32Program {
+ public:
   const ui::FormRinglookControls& FormRinglook() override { return windows_.FormRinglook(); }
   std::string NameOf(const char* form) override { return win32::NameOf(Form(form).Handle()); }
   std::string CaptionOf(const char* form) override { return Form(form).Caption(); }
@@ -100,10 +108,6 @@ class Win32BuiltWindows final : public testing::BuiltWindows {
 
  private:
   Win32Form& Form(std::string_view name) { return ringlook::testing::FormNamed<Win32Form>(windows_, name); }
-
-  Win32Clock clock_;
-  Win32Application application_{clock_};
-  Win32Windows windows_{application_.Handle()};
 };
 
 using testing::WindowsContract;
@@ -111,14 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Win32, WindowsContract,
                          ::testing::Values(testing::FrontEnd{"Win32",
                                                              [] { return std::make_unique<Win32BuiltWindows>(); }}));
 
-class Win32WindowsTest : public ::testing::Test {
- protected:
-  Win32WindowsTest() { application_.AttachMainForm(windows_.MainForm(), &windows_.PopupMenu1()); }
-
-  Win32Clock clock_;
-  Win32Application application_{clock_};
-  Win32Windows windows_{application_.Handle()};
-};
+class Win32WindowsTest : public ::testing::Test, protected Win32Program {};
 
 TEST_F(Win32WindowsTest, MainWindowControlsByTheirNames) {
   const Win32Form& form = windows_.MainForm();

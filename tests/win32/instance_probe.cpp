@@ -3,7 +3,6 @@
 // minimised window, prints "First <handle>" and runs until that window is
 // closed; otherwise it prints "Another".
 #include <cstdio>
-#include <string>
 
 #include "win32/Win32InstanceLock.h"
 
