@@ -35,12 +35,6 @@ Desk::Desk(const QString& folder, const std::string& nickname, std::uint16_t por
   return ::testing::AssertionFailure() << List().Count() << " lines in the list instead of " << count;
 }
 
-std::vector<std::string> Desk::Lines() const {
-  std::vector<std::string> lines;
-  for (int i = 0; i < List().Count(); ++i) lines.push_back(List().Item(i));
-  return lines;
-}
-
 std::string Desk::StoredNickname() const {
   qt::QtSettingsStore store(configFolder + "/Ringlook");
   store.OpenKey(settings::kSettingsKey);

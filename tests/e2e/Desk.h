@@ -15,6 +15,14 @@
 
 namespace ringlook::e2e {
 
+// The items of a list or a box, first to last.
+template <typename Box>
+std::vector<std::string> Items(const Box& box) {
+  std::vector<std::string> items;
+  for (int i = 0; i < box.Count(); ++i) items.push_back(box.Item(i));
+  return items;
+}
+
 class Desk {
  public:
   Desk(const QString& folder, const std::string& nickname, std::uint16_t port);
@@ -30,7 +38,6 @@ class Desk {
   [[nodiscard]] const ui::FormRinglookControls& Main() const { return program.windows.FormRinglook(); }
   [[nodiscard]] std::string Panel(int i) const { return Main().StatusBar1.PanelText(i); }
   [[nodiscard]] ui::ListBox& List() const { return Main().ListBox1; }
-  [[nodiscard]] std::vector<std::string> Lines() const;
   // The stored nickname as a fresh reading of the settings file finds it.
   [[nodiscard]] std::string StoredNickname() const;
 

@@ -5,11 +5,11 @@
 // connect again once the host answers.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 
 #include "Desk.h"
@@ -63,10 +63,3 @@ TEST(SilentLink, IsShownAsLostWithinSecondsAndAClickConnectsAgainOnceTheHostAnsw
 
 }  // namespace
 }  // namespace ringlook::e2e
-
-int main(int argc, char* argv[]) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -30,8 +30,7 @@ TEST_F(Calls, AnInjectedCallIsAnnouncedToEveryClientThenTheCount) {
     EXPECT_EQ(client->Receive(), "NIEUW^Onbekend^0^lijn 4^0699^3^");
     EXPECT_EQ(client->Receive(), "UPDATEBELLERS^3");
   }
-  first->Send("HISTORY");
-  EXPECT_EQ(first->Receive(),
+  EXPECT_EQ(first->Ask("HISTORY"),
             "HISTORY^Onbekend^0^lijn 4^0699^3^~Autobedrijf Jansen^2^10:00 lijn 1^0612345678^3^~"
             "Onbekend^0^eerder^0384211234^3^~")
       << "calls are logged";
@@ -39,7 +38,6 @@ TEST_F(Calls, AnInjectedCallIsAnnouncedToEveryClientThenTheCount) {
 
 // On the pace clock: nothing but the test moves it, so each write shows at its moment.
 TEST_F(Calls, MessagesToOneClientAreWrittenWholeAndAtLeast250msApart) {
-  StartServer({}, pace_);
   auto client = Connect();
   ASSERT_TRUE(WaitUntil([&] { return server_->Clients().size() == 1; }));
   const auto written = [&] {

@@ -37,8 +37,7 @@ TEST_F(ConsoleCommands, CallAndMsgReachTheClientsQuitStops) {
   console.Execute("call 0699");
   EXPECT_EQ(jan->Receive(), "NIEUW^Onbekend^0^10:00 lijn 1^0699^1^");
   EXPECT_EQ(jan->Receive(), "UPDATEBELLERS^1");
-  jan->Send("HISTORY");
-  EXPECT_EQ(jan->Receive(), "HISTORY^Onbekend^0^10:00 lijn 1^0699^1^~");
+  EXPECT_EQ(jan->Ask("HISTORY"), "HISTORY^Onbekend^0^10:00 lijn 1^0699^1^~");
   EXPECT_TRUE(console.Execute("who").contains(QLatin1String("Jan")));
   EXPECT_FALSE(quit);
   console.Execute("quit");

@@ -136,11 +136,9 @@ TEST(Program, ServesWithoutAConsole) {
 
     TestClient client(port);
     ASSERT_TRUE(client.Connected());
-    client.Send("HISTORY");
-    EXPECT_EQ(client.Receive().substr(0, 8), "HISTORY^");
+    EXPECT_EQ(client.Ask("HISTORY").substr(0, 8), "HISTORY^");
     const qint64 before = ReadCalls(server.processId());
-    client.Send("HISTORY");
-    EXPECT_EQ(client.Receive().substr(0, 8), "HISTORY^");
+    EXPECT_EQ(client.Ask("HISTORY").substr(0, 8), "HISTORY^");
     ASSERT_GE(before, 0);
     EXPECT_LT(ReadCalls(server.processId()) - before, 100) << "read calls during one request";
     EXPECT_EQ(server.state(), QProcess::Running);

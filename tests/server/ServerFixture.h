@@ -24,15 +24,13 @@ class ServerFixture : public ::testing::Test {
  protected:
   void SetUp() override { StartServer({}); }
 
-  void StartServer(const ConnectionLimits& limits) { StartServer(limits, pace_); }
-  void StartServer(const ConnectionLimits& limits, PaceClock& pace) {
-    clientPace_ =
-        &pace == &pace_ ? std::make_shared<TestClient::SharedPace>(TestClient::SharedPace{pace_, {}}) : nullptr;
+  void StartServer(const ConnectionLimits& limits) {
     ASSERT_TRUE(dir_.isValid());
     server_.reset();
+    clientPace_ = std::make_shared<TestClient::SharedPace>(TestClient::SharedPace{pace_, {}});
     store_ = std::make_unique<Store>(dir_.filePath(QStringLiteral("server.db")), now_, Store::Seed::Nothing);
     server_ = std::make_unique<RingServer>(
-        *store_, [this] { return now_; }, limits, pace);
+        *store_, [this] { return now_; }, limits, pace_);
     server_->SetLog([this](const QString& line) { log_.push_back(line); });
     ASSERT_TRUE(server_->Listen(QHostAddress::LocalHost, 0)) << server_->ErrorString().toStdString();
   }
@@ -40,14 +38,12 @@ class ServerFixture : public ::testing::Test {
   std::unique_ptr<TestClient> Connect() {
     auto client = std::make_unique<TestClient>(server_->Port());
     EXPECT_TRUE(client->Connected());
-    if (clientPace_ != nullptr) {
-      const QString to = QStringLiteral("-> 127.0.0.1:%1").arg(client->LocalPort());
-      client->MovePace(clientPace_, [this, to] {
-        return static_cast<std::size_t>(std::count_if(log_.begin(), log_.end(), [&](const QString& line) {
-          return line.startsWith(to) && (line[to.size()] == ' ' || line[to.size()] == ':');
-        }));
-      });
-    }
+    const QString to = QStringLiteral("-> 127.0.0.1:%1").arg(client->LocalPort());
+    client->MovePace(clientPace_, [this, to] {
+      return static_cast<std::size_t>(std::count_if(log_.begin(), log_.end(), [&](const QString& line) {
+        return line.startsWith(to) && (line[to.size()] == ' ' || line[to.size()] == ':');
+      }));
+    });
     return client;
   }
 
@@ -79,7 +75,7 @@ class ServerFixture : public ::testing::Test {
   std::vector<QString> log_;
   QDateTime now_{QDate(2024, 3, 14), QTime(10, 0)};
   ManualPaceClock pace_;
-  // The pace the clients move; none when the server keeps the real one.
+  // The pace the clients move.
   std::shared_ptr<TestClient::SharedPace> clientPace_;
   std::unique_ptr<Store> store_;
   std::unique_ptr<RingServer> server_;

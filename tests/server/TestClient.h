@@ -44,6 +44,11 @@ class TestClient {
   // The next message not yet taken, once no byte has followed it for a while;
   // "<nothing>" when none comes in time.
   std::string Receive(int timeoutMs = kTimeoutMs);
+  // Sends request and takes the next message: its answer, where it has one.
+  std::string Ask(std::string_view request) {
+    Send(request);
+    return Receive();
+  }
   // Waits until the server has closed the connection.
   bool WaitForClose(int timeoutMs = kTimeoutMs);
   // Resets the connection, as a crashing client would.

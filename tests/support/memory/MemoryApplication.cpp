@@ -37,11 +37,8 @@ bool MemoryApplication::Call(std::string_view address) {
   return true;
 }
 
-SaveResult MemoryApplication::SaveFile(std::string_view suggestedName, std::string_view bytes) {
-  if (saveResult_ == SaveResult::Saved) {
-    savedName_.assign(suggestedName);
-    savedBytes_.assign(bytes);
-  }
+SaveResult MemoryApplication::SaveFile(std::string_view /*suggestedName*/, std::string_view bytes) {
+  if (saveResult_ == SaveResult::Saved) savedBytes_.assign(bytes);
   return saveResult_;
 }
 

@@ -68,8 +68,7 @@ class MemoryApplication : public Application {
   [[nodiscard]] const std::vector<std::string>& OpenedAddresses() const { return opened_; }
   // The call addresses a program took.
   [[nodiscard]] const std::vector<std::string>& Called() const { return called_; }
-  // The name offered and the bytes of the last save that went ahead.
-  [[nodiscard]] const std::string& SavedName() const { return savedName_; }
+  // The bytes of the last save that went ahead.
   [[nodiscard]] const std::string& SavedBytes() const { return savedBytes_; }
   [[nodiscard]] const std::vector<std::string>& HelpShown() const { return help_; }
   [[nodiscard]] bool Terminated() const { return terminated_; }
@@ -102,7 +101,6 @@ class MemoryApplication : public Application {
   std::vector<std::string> callSchemes_{"tel"};
   std::vector<std::string> called_;
   SaveResult saveResult_ = SaveResult::Saved;
-  std::string savedName_;
   std::string savedBytes_;
   std::vector<ShownBox> boxes_;
   std::deque<Answer> answers_;
