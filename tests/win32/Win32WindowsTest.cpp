@@ -198,8 +198,8 @@ TEST_F(Win32WindowsTest, DialogsByTheirNames) {
                         {"Button2", "Button", nullptr, true}});
 
   const Win32Form& sent = windows_.SentMSGForm();
-  EXPECT_EQ(ClientSize(sent).cx, 346);
-  EXPECT_EQ(ClientSize(sent).cy, 220);
+  EXPECT_EQ(ClientSize(sent).cx, ui::definitions::send_dialog::kForm.width);
+  EXPECT_EQ(ClientSize(sent).cy, ui::definitions::send_dialog::kForm.height);
   EXPECT_EQ(GetWindowLongA(sent.Handle(), GWL_STYLE) & WS_SYSMENU, 0);  // no caption buttons
   ExpectControls(sent, {{"Label1", "Static", nullptr, true},
                         {"ComboBox1", "ComboBox", "", true},
@@ -208,8 +208,8 @@ TEST_F(Win32WindowsTest, DialogsByTheirNames) {
                         {"Button2", "Button", nullptr, true}});
 
   const Win32Form& messages = windows_.MSGForm();
-  EXPECT_EQ(ClientSize(messages).cx, 479);
-  EXPECT_EQ(ClientSize(messages).cy, 191);
+  EXPECT_EQ(ClientSize(messages).cx, ui::definitions::messages_window::kForm.width);
+  EXPECT_EQ(ClientSize(messages).cy, ui::definitions::messages_window::kForm.height);
   EXPECT_NE(GetWindowLongA(messages.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   ExpectControls(messages, {{"RichOntvang", "RICHEDIT50W", "", true},
                             {"Button3", "Button", nullptr, true},
