@@ -42,30 +42,34 @@ TEST(DoubleClickAndDeleteNumber, WithoutASelectedLineAskNothing) {
 
 // A line without a number (the third) still asks, for the empty number.
 TEST(DoubleClick, AsksForTheEntryAndWaitsDisabledForTheReply) {
-  for (const auto& [line, number] : std::vector<std::pair<int, std::string>>{{0, "0612345678"}, {2, ""}}) {
-    SCOPED_TRACE(line);
+  struct Row {
+    int line;
+    std::string number;
+  };
+  for (const Row& row : {Row{0, "0612345678"}, Row{2, ""}}) {
+    SCOPED_TRACE(row.line);
     Records h;
     h.dialog.Edit1.SetText("vorige");
     h.dialog.CheckBox1.SetChecked(true);
-    h.mainControls.ListBox1.SetItemIndex(line);
+    h.mainControls.ListBox1.SetItemIndex(row.line);
     h.WhileEditing([&](ui::MemoryFormEdit& d) {
       EXPECT_EQ(d.Self.Caption(), "Wijzigen");
-      EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^" + number});
+      EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^" + row.number});
       EXPECT_EQ(d.Edit1.Text(), "");
       EXPECT_FALSE(d.CheckBox1.Checked());
       EXPECT_TRUE(d.CheckBox1.Enabled()) << "only the alert box, Annuleren and the close box before the reply";
       EXPECT_FALSE(d.Edit1.Enabled() || d.Edit2.Enabled() || d.Memo1.Enabled() || d.Button2.Enabled());
       EXPECT_TRUE(d.Edit2.ReadOnly());
       EXPECT_EQ(d.Edit2.Background(), ui::Colour::Menu);
-      h.main.Dispatch("REPLYGET^" + number + "^Jansen^Belt vaak^0^");
+      h.main.Dispatch("REPLYGET^" + row.number + "^Jansen^Belt vaak^0^");
       EXPECT_TRUE(d.Edit1.Enabled() && d.Edit2.Enabled() && d.Memo1.Enabled() && d.CheckBox1.Enabled() &&
                   d.Button2.Enabled());
       EXPECT_TRUE(d.Edit1.Focused());
       d.Button1.Click();
     });
     h.mainControls.ListBox1.OnDblClick();
-    EXPECT_EQ(h.main.SelectedNumber(), number);
-    EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^" + number}) << "Annuleren sends nothing";
+    EXPECT_EQ(h.main.SelectedNumber(), row.number);
+    EXPECT_EQ(h.Sent(), std::vector<std::string>{"GET^" + row.number}) << "Annuleren sends nothing";
   }
 }
 
